@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+
+class DatePicker;
+class Heliodial;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class RadioGroup;
+class TForm1;
+class UpDown;
+
+// The control panel: a small floating tool window that stays on top, has no
+// close box and repeats the scene's switches. It owns the switches' handlers;
+// the main menu's items call them.
+class TOptions : public QWidget {
+    Q_OBJECT
+public:
+    // Client heights: all controls in sight on The Moon page, the bottom group
+    // cut off on every other page.
+    static constexpr int TallHeight = 438;
+    static constexpr int ShortHeight = 358;
+
+    explicit TOptions(Heliodial &app);
+
+    RadioGroup *RadioGroup1;
+    QFrame *Bevel1;
+    DatePicker *DateTimePicker1;
+    QPushButton *Button1;
+    QLabel *Label8;
+    QSlider *TrackBar1;
+    QPushButton *btnOrbits;
+    QFrame *Bevel2;
+    QLabel *Memo1;
+    QLineEdit *meHours;
+    UpDown *UpDownHours;
+    QLabel *lblAmPm;
+    RadioGroup *rgDaylightSaving;
+    QPushButton *btnHorizon;
+    QFrame *Bevel3;
+    QComboBox *ComboBox1;
+    QPushButton *btnPointer;
+    QFrame *Bevel4;
+    QPushButton *btnMoonTerminator;
+    QPushButton *btnMoonPhase;
+
+    // Left of lblAmPm as laid out, and the hour after the last hour change.
+    int AmPmLeft = 0;
+    int PrevHour = 12;
+
+    // Sets the client height; the page rules switch it.
+    void setPanelHeight(int clientHeight);
+
+public slots:
+    void DateTimePicker1Change();
+    void Button1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void connectHandlers();
+    TForm1 &form1();
+
+    Heliodial &m_app;
+};

@@ -1,0 +1,40 @@
+#include "app/heliodial.h"
+
+#include "app/controlpanel.h"
+#include "app/mainwindow.h"
+#include "app/platform.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/alignmentdialog.h"
+#include "dialogs/intervaldialog.h"
+#include "dialogs/latitudedialog.h"
+#include "dialogs/photowindow.h"
+
+#include <QGuiApplication>
+#include <QTabWidget>
+
+Heliodial::Heliodial(Platform &platform) : m_platform(platform)
+{
+    // The name, not the display name: Qt would append a display name to every
+    // window caption.
+    QGuiApplication::setApplicationName(QString::fromLatin1(Title));
+    m_platform.setHelpFile(QString::fromLatin1(HelpFile));
+    m_options = std::make_unique<TOptions>(*this);
+    m_form1 = std::make_unique<TForm1>(*this);
+    m_form1->FormCreate();
+    m_aboutBox = std::make_unique<TAboutBox>(*this);
+    m_alignment = std::make_unique<TFAlignment>(*this);
+    m_form3 = std::make_unique<TForm3>(*this);
+    m_latitude = std::make_unique<TFLatitude>(*this);
+    m_hiddenForm = std::make_unique<THiddenForm>(*this);
+}
+
+Heliodial::~Heliodial() = default;
+
+void Heliodial::show()
+{
+    m_form1->show();
+    if (m_form1->ControlPanelShown && m_form1->TabbedNotebook1->currentIndex() != 0) {
+        m_options->show();
+        m_options->raise();
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+
+class Platform;
+class TAboutBox;
+class TFAlignment;
+class TFLatitude;
+class TForm1;
+class TForm3;
+class THiddenForm;
+class TOptions;
+
+// The program as an object: creates the seven windows in their fixed order,
+// owns them and lets them reach each other. The control panel comes first,
+// since the main window's creation places it and sets its captions.
+class Heliodial {
+public:
+    static constexpr const char *Title = "Heliodial";
+    static constexpr const char *HelpFile = "HELIODIAL.HLP";
+
+    explicit Heliodial(Platform &platform);
+    ~Heliodial();
+    Heliodial(const Heliodial &) = delete;
+    Heliodial &operator=(const Heliodial &) = delete;
+
+    // Shows the main window, then the control panel, as the program starts.
+    void show();
+
+    Platform &platform() const { return m_platform; }
+    TOptions *Options() const { return m_options.get(); }
+    TForm1 *Form1() const { return m_form1.get(); }
+    TAboutBox *AboutBox() const { return m_aboutBox.get(); }
+    TFAlignment *FAlignment() const { return m_alignment.get(); }
+    TForm3 *Form3() const { return m_form3.get(); }
+    TFLatitude *FLatitude() const { return m_latitude.get(); }
+    THiddenForm *HiddenForm() const { return m_hiddenForm.get(); }
+
+private:
+    Platform &m_platform;
+    // Destroyed in reverse: the main window (and its bodies) before the
+    // control panel it refers to.
+    std::unique_ptr<TOptions> m_options;
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<TFAlignment> m_alignment;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TFLatitude> m_latitude;
+    std::unique_ptr<THiddenForm> m_hiddenForm;
+};

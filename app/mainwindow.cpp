@@ -1,0 +1,353 @@
+#include "app/mainwindow.h"
+
+#include "app/animationclock.h"
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
+#include "app/platform.h"
+#include "model/arithmetic.h"
+#include "model/catalogue.h"
+#include "views/clickablelabel.h"
+#include "views/datepicker.h"
+#include "views/picture.h"
+#include "views/radiogroup.h"
+#include "views/viewpanel.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+// What the bodies read of the window: the live panels and Earth pictures.
+class TForm1::WindowGeometry : public SceneGeometry {
+public:
+    explicit WindowGeometry(const TForm1 &form) : m_form(form) {}
+
+    Size panelSize(View view) const override
+    {
+        const ViewPanel *panels[] = {m_form.AllPanel, m_form.InnerPanel, m_form.OuterPanel,
+                                     m_form.FarPanel, m_form.MoonPanel};
+        return panels[static_cast<int>(view)]->panelSize();
+    }
+    Box innerEarthPicture() const override { return m_form.iInnerearth->box(); }
+    Box largeEarthPicture() const override { return m_form.iLargeEarth->box(); }
+
+private:
+    const TForm1 &m_form;
+};
+
+namespace {
+
+// The menus that the Stats page disables ("&File" and "&Help" stay).
+QList<QMenu *> SceneMenus(const TForm1 &form)
+{
+    return {form.Panel2,   form.Hemisphere1, form.Movement1, form.Orbits1, form.Horizon1,
+            form.Display1, form.Moon1,       form.Zo1,       form.When1};
+}
+
+std::chrono::year_month_day ToCalendarDay(QDate date)
+{
+    return std::chrono::year_month_day{std::chrono::year{date.year()},
+                                       std::chrono::month{static_cast<unsigned>(date.month())},
+                                       std::chrono::day{static_cast<unsigned>(date.day())}};
+}
+
+} // namespace
+
+TForm1::TForm1(Heliodial &app)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_app(app), m_platform(app.platform()), m_geometry(std::make_unique<WindowGeometry>(*this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Heliodial"));
+    Timer1 = new AnimationClock(this, QStringLiteral("Timer1"), 100);
+    buildPages();
+    buildMenus();
+    // Fixed border: the client area never changes size.
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+}
+
+TForm1::~TForm1() = default; // FormDestroy: the bodies go with m_bodies
+
+TPlanet &TForm1::body(Body which) const
+{
+    return *m_bodies.at(static_cast<std::size_t>(which));
+}
+
+TOptions &TForm1::options() const
+{
+    return *m_app.Options();
+}
+
+void TForm1::FormCreate()
+{
+    TOptions &panel = options();
+    AstrologyArrangement = false;
+    StartupDone = false;
+    HemisphereSign = 1;
+    Latitude = 0;
+    ControlPanelShown = true;
+    WasMoving = false;
+    StepDays = 1;
+
+    const QSize screen = m_platform.screenSize();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    panel.move(x() + 32, y() + height() - panel.height() - 24);
+
+    // The page-change handler is not connected yet: record the change and run
+    // the page rules for "All Planets" by hand.
+    TabbedNotebook1Change();
+    TabbedNotebook1->setCurrentIndex(AllPage);
+    m_currentPage = AllPage;
+    runPageRules(AllPage);
+
+    BuildCatalogue();
+    iLargeEarth->centreIn(MoonPanel);
+
+    const QDate today = m_platform.today();
+    MonthCalendar1->setSelectedDate(today);
+    panel.DateTimePicker1->setDay(today);
+    panel.DateTimePicker1Change();
+
+    panel.Button1->setText(QStringLiteral("Move by 1 day"));
+    OrbitsShown = false;
+    panel.btnHorizon->setText(QStringLiteral("Show Horizon at %1 deg").arg(Latitude));
+    HorizonShown = false;
+    panel.btnPointer->setText(QStringLiteral("Show Direction"));
+    PointerShown = false;
+    panel.btnMoonTerminator->setText(QStringLiteral("Show Terminator"));
+    TerminatorShown = false;
+    panel.btnMoonPhase->setText(QStringLiteral("Show Phase"));
+
+    ClosingDown = false;
+    {
+        const QSignalBlocker quiet(panel.ComboBox1);
+        panel.ComboBox1->setCurrentIndex(0);
+    }
+    StartupDone = true;
+    // Only now that the pages and bodies exist do user actions reach the handlers.
+    connectHandlers();
+}
+
+void TForm1::BuildCatalogue()
+{
+    m_bodies.clear();
+    for (const CatalogueRow &row : Catalogue)
+        m_bodies.push_back(MakeBody(row, *m_geometry));
+}
+
+void TForm1::connectHandlers()
+{
+    connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::onPageChanged);
+    connect(lblStatusDate, &ClickableLabel::clicked, this, &TForm1::lblStatusDateClick);
+    connect(MonthCalendar1, &QCalendarWidget::clicked, this, &TForm1::MonthCalendar1Click);
+    connect(StringGrid1, &QTableWidget::cellClicked, this, &TForm1::Panel1Click);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        // The calendar loses the focus to another control of this window.
+        if (old && MonthCalendar1->isAncestorOf(old) && now && now->window() == this &&
+            !MonthCalendar1->isAncestorOf(now) && now != MonthCalendar1)
+            MonthCalendar1Exit();
+    });
+    connectMenuHandlers();
+}
+
+// --- Pages ---
+
+void TForm1::TabbedNotebook1Change()
+{
+    PreviousPage = TabbedNotebook1->tabText(m_currentPage);
+}
+
+void TForm1::onPageChanged(int index)
+{
+    TabbedNotebook1Change();
+    m_currentPage = index;
+    if (!m_quietPageSwitch)
+        TabbedNotebook1Click();
+}
+
+void TForm1::TabbedNotebook1Click()
+{
+    runPageRules(TabbedNotebook1->currentIndex());
+    if (MonthCalendar1->isVisible())
+        MonthCalendar1->hide();
+}
+
+void TForm1::showPageQuietly(int index)
+{
+    m_quietPageSwitch = true;
+    TabbedNotebook1->setCurrentIndex(index);
+    m_quietPageSwitch = false;
+}
+
+void TForm1::runPageRules(int page)
+{
+    TOptions &panel = options();
+    const QString caption = TabbedNotebook1->tabText(page);
+    panel.setPanelHeight(caption == QLatin1String("The Moon") ? TOptions::TallHeight
+                                                              : TOptions::ShortHeight);
+    if (caption == QLatin1String("Stats")) {
+        panel.hide();
+        if (panel.Button1->text() == QLatin1String("Stop")) {
+            panel.Button1Click();
+            WasMoving = true;
+        } else {
+            WasMoving = false;
+        }
+        for (QMenu *menu : SceneMenus(*this))
+            menu->menuAction()->setEnabled(false);
+    } else {
+        for (QMenu *menu : SceneMenus(*this))
+            menu->menuAction()->setEnabled(true);
+        if (PreviousPage == QLatin1String("Stats")) {
+            if (ControlPanelShown)
+                panel.show();
+            if (WasMoving)
+                panel.Button1Click();
+        }
+    }
+}
+
+// --- The date path ---
+
+void TForm1::RecomputeForDate()
+{
+    if (ClosingDown)
+        return;
+    const QDate day = options().DateTimePicker1->day();
+    const QString shown = QLocale().toString(day, QLocale::ShortFormat);
+    setWindowTitle(QStringLiteral("Heliodial ") + shown);
+    lblStatusDate->setText(shown);
+
+    const double offset = DayOffset(ToCalendarDay(day));
+    for (int i = 0; i <= static_cast<int>(Body::Pluto); ++i)
+        m_bodies[static_cast<std::size_t>(i)]->UpdatePosition(HemisphereSign, offset);
+
+    // The Moon's inner position hangs on this picture's place.
+    const TPlanet &earth = body(Body::Earth);
+    iInnerearth->placeCentre({earth.InnerX, earth.InnerY});
+
+    try {
+        body(Body::Moon).UpdatePosition(HemisphereSign, offset);
+        ComputeSunMark();
+        PlacePictures();
+    } catch (const ArithmeticFault &) {
+        // The scene keeps what was updated before the fault.
+    }
+}
+
+bool TForm1::ComputeSunMark()
+{
+    return ::ComputeSunMark(body(Body::Earth), MoonPanel->panelSize());
+}
+
+void TForm1::PlacePictures()
+{
+    const auto place = [this](Picture *picture, Body which, View view) {
+        const TPlanet &b = body(which);
+        switch (view) {
+        case View::All:
+            picture->placeCentre({b.AllX, b.AllY});
+            break;
+        case View::Inner:
+            picture->placeCentre({b.InnerX, b.InnerY});
+            break;
+        case View::Outer:
+            picture->placeCentre({b.OuterX, b.OuterY});
+            break;
+        case View::Far:
+            picture->placeCentre({b.FarX, b.FarY});
+            break;
+        case View::Moon:
+            break;
+        }
+    };
+
+    iSun->centreIn(AllPanel);
+    const std::pair<Picture *, Body> all[] = {
+        {iMercury, Body::Mercury}, {iVenus, Body::Venus},     {iEarth, Body::Earth},
+        {iMars, Body::Mars},       {iJupiter, Body::Jupiter}, {iSaturn, Body::Saturn},
+        {iUranus, Body::Uranus},   {iNeptune, Body::Neptune}, {iPluto, Body::Pluto}};
+    for (const auto &[picture, which] : all)
+        place(picture, which, View::All);
+
+    iInnerSun->centreIn(InnerPanel);
+    place(iInnerMercury, Body::Mercury, View::Inner);
+    place(iInnerVenus, Body::Venus, View::Inner);
+    place(iInnerearth, Body::Earth, View::Inner);
+    place(iInnerMoon, Body::Moon, View::Inner);
+
+    iOuterSun->centreIn(OuterPanel);
+    place(iOuterEarth, Body::Earth, View::Outer);
+    place(iOuterMars, Body::Mars, View::Outer);
+    place(iOuterJupiter, Body::Jupiter, View::Outer);
+    place(iOuterSaturn, Body::Saturn, View::Outer);
+
+    iFarSun->centreIn(FarPanel);
+    place(iFarEarth, Body::Earth, View::Far);
+    place(iFarUranus, Body::Uranus, View::Far);
+    place(iFarNeptune, Body::Neptune, View::Far);
+    place(iFarPluto, Body::Pluto, View::Far);
+
+    iLargeEarth->centreIn(MoonPanel);
+    const TPlanet &moon = body(Body::Moon);
+    ilargeMoon->placeCentre({moon.AllX, moon.AllY});
+    const TPlanet &earth = body(Body::Earth);
+    iMoonSun->placeCentre({earth.SunMarkX, earth.SunMarkY});
+}
+
+// --- The Stats page's calendar ---
+
+void TForm1::lblStatusDateClick()
+{
+    MonthCalendar1->show();
+}
+
+void TForm1::MonthCalendar1Click()
+{
+    options().DateTimePicker1->setDay(MonthCalendar1->selectedDate());
+    options().DateTimePicker1Change();
+}
+
+void TForm1::MonthCalendar1Exit()
+{
+    MonthCalendar1->hide();
+}
+
+void TForm1::Panel1Click()
+{
+    if (MonthCalendar1->isVisible())
+        MonthCalendar1->hide();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonRelease)
+        Panel1Click();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Closing ---
+
+void TForm1::Exit1Click()
+{
+    FormClose();
+}
+
+void TForm1::FormClose()
+{
+    ClosingDown = true;
+    m_platform.endApplication(0);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "model/geometry.h"
+#include "model/planet.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class AnimationClock;
+class ClickableLabel;
+class Heliodial;
+class Picture;
+class Platform;
+class QCalendarWidget;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTableWidget;
+class RadioMenuGroup;
+class TOptions;
+class ViewPanel;
+enum class Body;
+
+// The main window: six pages (the Stats table and five views of the solar
+// system), the menu bar and the animation clock. It owns the ten bodies.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Pages of the notebook, by index.
+    enum Page { StatsPage, AllPage, InnerPage, OuterPage, FarPage, MoonPage };
+    static constexpr QSize ClientSize{749, 512};
+
+    explicit TForm1(Heliodial &app);
+    ~TForm1() override;
+
+    // --- State shared with the other windows ---
+    std::int32_t HemisphereSign = 1; // -1 north, +1 south
+    std::int32_t StepDays = 1;
+    std::int32_t Latitude = 0;
+    bool ClosingDown = false;
+    bool ControlPanelShown = true;
+    bool WasMoving = false;
+    QString PreviousPage;
+    bool StartupDone = false;
+    bool AstrologyArrangement = false;
+    bool OrbitsShown = false;
+    bool HorizonShown = false;
+    bool PointerShown = false;
+    bool TerminatorShown = false;
+
+    TPlanet &body(Body which) const;
+
+    // --- Pages and the Stats page ---
+    QTabWidget *TabbedNotebook1;
+    ViewPanel *AllPanel;
+    ViewPanel *InnerPanel;
+    ViewPanel *OuterPanel;
+    ViewPanel *FarPanel;
+    ViewPanel *MoonPanel;
+    QFrame *Panel1;
+    QLabel *Label3;
+    ClickableLabel *lblStatusDate;
+    QTableWidget *StringGrid1;
+    QCalendarWidget *MonthCalendar1;
+    AnimationClock *Timer1;
+
+    // --- Body pictures ---
+    Picture *iSun, *iMercury, *iVenus, *iEarth, *iMars, *iJupiter, *iSaturn, *iUranus, *iNeptune,
+        *iPluto;
+    Picture *iInnerSun, *iInnerMercury, *iInnerVenus, *iInnerearth, *iInnerMoon;
+    Picture *iOuterSun, *iOuterEarth, *iOuterMars, *iOuterJupiter, *iOuterSaturn;
+    Picture *iFarSun, *iFarEarth, *iFarUranus, *iFarNeptune, *iFarPluto;
+    Picture *iLargeEarth, *ilargeMoon, *iMoonSun;
+
+    // --- Menus ---
+    QMenu *File1, *Panel2, *Hemisphere1, *Movement1, *Orbits1, *Horizon1, *Display1, *Moon1, *Zo1,
+        *When1, *Help1;
+    QMenu *Daylightsvaing1, *Direction1, *Terminator1, *Phase1;
+    QAction *Exit1;
+    QAction *Hidecontrolpanel2, *Showcontrolpanel1;
+    QAction *North1, *South1;
+    QAction *Stopplanets1, *Moveplanets1, *N1, *Interval1;
+    QAction *Hideorbits1, *Showorbits1;
+    QAction *No1, *Yes1, *Latitude1, *N2, *Hidehorizon1, *Showhorizon1;
+    QAction *ToMercury1, *ToVenus1, *Tomars1, *ToJupiter1, *ToSaturn1, *ToUranus1, *ToNeptune1,
+        *ToPluto1, *N3, *ToMoon2, *Hidedirection1, *Showdirection1;
+    QAction *Hideterminator1, *Showterminator1, *Hidephase1, *Showphase1;
+    QAction *onomy1, *ology1;
+    QAction *Nextalignmemt1;
+    QAction *Contents1, *About1;
+
+    // Only handlers check menu items; a check unchecks the rest of its group.
+    void checkMenuItem(QAction *item);
+    bool isMenuItemChecked(const QAction *item) const;
+
+    // Brings a page to the front as the program's own move: the change is
+    // recorded but the page rules do not run.
+    void showPageQuietly(int index);
+
+public slots:
+    // The creation sequence; run by the program once the window exists.
+    void FormCreate();
+    void RecomputeForDate();
+    void PlacePictures();
+    bool ComputeSunMark();
+
+    void Exit1Click();
+    void FormClose();
+    void TabbedNotebook1Change();
+    void TabbedNotebook1Click();
+    void lblStatusDateClick();
+    void MonthCalendar1Click();
+    void MonthCalendar1Exit();
+    void Panel1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    class WindowGeometry;
+
+    void buildPages();
+    void buildStatsPage(QWidget *page);
+    void buildViewPictures();
+    void buildMenus();
+    void connectHandlers();
+    void connectMenuHandlers();
+    void BuildCatalogue();
+    void runPageRules(int page);
+    void onPageChanged(int index);
+    TOptions &options() const;
+
+    Heliodial &m_app;
+    Platform &m_platform;
+    std::unique_ptr<WindowGeometry> m_geometry;
+    std::vector<std::unique_ptr<TPlanet>> m_bodies;
+    int m_currentPage = 0;
+    bool m_quietPageSwitch = false;
+};

@@ -1,0 +1,155 @@
+// The main window's menu tree: every item with its name, caption and radio
+// group, and the connection of each item to its handler.
+#include "app/mainwindow.h"
+
+#include "app/radiomenugroup.h"
+
+#include <QMenuBar>
+#include <QMetaMethod>
+
+namespace {
+
+QMenu *AddMenu(QWidget *owner, QMenu *parentMenu, const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, owner);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    if (parentMenu)
+        parentMenu->addMenu(menu);
+    return menu;
+}
+
+QAction *AddItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+QAction *AddSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    return separator;
+}
+
+} // namespace
+
+void TForm1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto top = [&](const char *name, const QString &caption) {
+        QMenu *menu = AddMenu(this, nullptr, name, caption);
+        bar->addMenu(menu);
+        return menu;
+    };
+
+    File1 = top("File1", QStringLiteral("&File"));
+    Exit1 = AddItem(File1, "Exit1", QStringLiteral("E&xit"));
+
+    Panel2 = top("Panel2", QStringLiteral("&Panel"));
+    Hidecontrolpanel2 = AddItem(Panel2, "Hidecontrolpanel2", QStringLiteral("&Hide control panel"));
+    Showcontrolpanel1 = AddItem(Panel2, "Showcontrolpanel1", QStringLiteral("&Show control panel"));
+    new RadioMenuGroup(this, {Hidecontrolpanel2, Showcontrolpanel1}, Showcontrolpanel1);
+
+    Hemisphere1 = top("Hemisphere1", QStringLiteral("H&emisphere"));
+    North1 = AddItem(Hemisphere1, "North1", QStringLiteral("&North"));
+    South1 = AddItem(Hemisphere1, "South1", QStringLiteral("&South"));
+    new RadioMenuGroup(this, {North1, South1}, South1);
+
+    Movement1 = top("Movement1", QStringLiteral("Mo&vement"));
+    Stopplanets1 = AddItem(Movement1, "Stopplanets1", QStringLiteral("&Stop planets"));
+    Moveplanets1 = AddItem(Movement1, "Moveplanets1", QStringLiteral("&Move planets"));
+    new RadioMenuGroup(this, {Stopplanets1, Moveplanets1}, Stopplanets1);
+    N1 = AddSeparator(Movement1, "N1");
+    Interval1 = AddItem(Movement1, "Interval1", QStringLiteral("&Interval ..."));
+
+    Orbits1 = top("Orbits1", QStringLiteral("Or&bits"));
+    Hideorbits1 = AddItem(Orbits1, "Hideorbits1", QStringLiteral("&Hide orbits"));
+    Showorbits1 = AddItem(Orbits1, "Showorbits1", QStringLiteral("&Show orbits"));
+    new RadioMenuGroup(this, {Hideorbits1, Showorbits1}, Hideorbits1);
+
+    Horizon1 = top("Horizon1", QStringLiteral("H&orizon"));
+    Daylightsvaing1 =
+        AddMenu(this, Horizon1, "Daylightsvaing1", QStringLiteral("&Daylight saving"));
+    No1 = AddItem(Daylightsvaing1, "No1", QStringLiteral("Daylight saving - of&f"));
+    Yes1 = AddItem(Daylightsvaing1, "Yes1", QStringLiteral("Daylight saving - o&n"));
+    new RadioMenuGroup(this, {No1, Yes1}, No1);
+    Latitude1 = AddItem(Horizon1, "Latitude1", QStringLiteral("Latitude ..."));
+    N2 = AddSeparator(Horizon1, "N2");
+    Hidehorizon1 = AddItem(Horizon1, "Hidehorizon1", QStringLiteral("&Hide horizon"));
+    Showhorizon1 = AddItem(Horizon1, "Showhorizon1", QStringLiteral("&Show horizon"));
+    new RadioMenuGroup(this, {Hidehorizon1, Showhorizon1}, Hidehorizon1);
+
+    Display1 = top("Display1", QStringLiteral("&Direction"));
+    Direction1 = AddMenu(this, Display1, "Direction1", QStringLiteral("&Which planet?"));
+    ToMercury1 = AddItem(Direction1, "ToMercury1", QStringLiteral("To &Mercury"));
+    ToVenus1 = AddItem(Direction1, "ToVenus1", QStringLiteral("To &Venus"));
+    Tomars1 = AddItem(Direction1, "Tomars1", QStringLiteral("To M&ars"));
+    ToJupiter1 = AddItem(Direction1, "ToJupiter1", QStringLiteral("To &Jupiter"));
+    ToSaturn1 = AddItem(Direction1, "ToSaturn1", QStringLiteral("To &Saturn"));
+    ToUranus1 = AddItem(Direction1, "ToUranus1", QStringLiteral("To &Uranus"));
+    ToNeptune1 = AddItem(Direction1, "ToNeptune1", QStringLiteral("To &Neptune"));
+    ToPluto1 = AddItem(Direction1, "ToPluto1", QStringLiteral("To &Pluto"));
+    N3 = AddSeparator(Direction1, "N3");
+    ToMoon2 = AddItem(Direction1, "ToMoon2", QStringLiteral("To M&oon"));
+    new RadioMenuGroup(this,
+                       {ToMercury1, ToVenus1, Tomars1, ToJupiter1, ToSaturn1, ToUranus1, ToNeptune1,
+                        ToPluto1, ToMoon2},
+                       ToMercury1);
+    Hidedirection1 = AddItem(Display1, "Hidedirection1", QStringLiteral("&Hide direction"));
+    Showdirection1 = AddItem(Display1, "Showdirection1", QStringLiteral("&Show direction"));
+    new RadioMenuGroup(this, {Hidedirection1, Showdirection1}, Hidedirection1);
+
+    Moon1 = top("Moon1", QStringLiteral("&Moon"));
+    Terminator1 = AddMenu(this, Moon1, "Terminator1", QStringLiteral("&Terminator"));
+    Hideterminator1 = AddItem(Terminator1, "Hideterminator1", QStringLiteral("&Hide terminator"));
+    Showterminator1 = AddItem(Terminator1, "Showterminator1", QStringLiteral("&Show terminator"));
+    new RadioMenuGroup(this, {Hideterminator1, Showterminator1}, Hideterminator1);
+    Phase1 = AddMenu(this, Moon1, "Phase1", QStringLiteral("&Phase"));
+    Hidephase1 = AddItem(Phase1, "Hidephase1", QStringLiteral("&Hide phase"));
+    Showphase1 = AddItem(Phase1, "Showphase1", QStringLiteral("&Show phase"));
+    new RadioMenuGroup(this, {Hidephase1, Showphase1}, Hidephase1);
+
+    Zo1 = top("Zo1", QStringLiteral("Zodiac"));
+    onomy1 = AddItem(Zo1, "onomy1", QStringLiteral("Astro&nomy"));
+    ology1 = AddItem(Zo1, "ology1", QStringLiteral("Astro&logy"));
+    new RadioMenuGroup(this, {onomy1, ology1}, onomy1);
+
+    When1 = top("When1", QStringLiteral("When?"));
+    Nextalignmemt1 = AddItem(When1, "Nextalignmemt1", QStringLiteral("Next alignmemt ..."));
+
+    Help1 = top("Help1", QStringLiteral("&Help"));
+    Contents1 = AddItem(Help1, "Contents1", QStringLiteral("&Contents"));
+    About1 = AddItem(Help1, "About1", QStringLiteral("&About Heliodial..."));
+}
+
+void TForm1::checkMenuItem(QAction *item)
+{
+    if (auto *group = qobject_cast<RadioMenuGroup *>(item->actionGroup()))
+        group->check(item);
+}
+
+bool TForm1::isMenuItemChecked(const QAction *item) const
+{
+    const auto *group = qobject_cast<const RadioMenuGroup *>(item->actionGroup());
+    return group && group->isChecked(item);
+}
+
+void TForm1::connectMenuHandlers()
+{
+    // Each item runs the handler named after it ("Exit1" -> Exit1Click), if the
+    // window has one. Its radio group has put back the check mark Qt moved.
+    for (QAction *item : findChildren<QAction *>()) {
+        if (item->isSeparator() || item->menu() || item->objectName().isEmpty())
+            continue;
+        const QByteArray slot = item->objectName().toLatin1() + "Click()";
+        const int index = metaObject()->indexOfSlot(slot.constData());
+        if (index < 0)
+            continue;
+        const QMetaMethod handler = metaObject()->method(index);
+        connect(item, &QAction::triggered, this,
+                [this, handler] { handler.invoke(this, Qt::DirectConnection); });
+    }
+}

@@ -1,0 +1,151 @@
+// The main window's pages: the Stats page and the five view panels with their
+// pictures.
+#include "app/mainwindow.h"
+
+#include "views/clickablelabel.h"
+#include "views/picture.h"
+#include "views/viewpanel.h"
+
+#include <QCalendarWidget>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+const QString PageCaptions[] = {
+    QStringLiteral("Stats"),           QStringLiteral("All Planets"),
+    QStringLiteral("Inner Planets"),   QStringLiteral("Earth to Saturn"),
+    QStringLiteral("The Outer Realm"), QStringLiteral("The Moon")};
+
+constexpr QSize SunSize{25, 25};
+constexpr QSize SmallSize{15, 15};
+constexpr QSize EarthSize{20, 20};
+constexpr QSize SaturnSize{30, 20};
+
+Picture *BodyPicture(QWidget *panel, const char *name, QSize size, const char *file,
+                     const char *hint)
+{
+    return new Picture(panel, QString::fromLatin1(name), size,
+                       QStringLiteral(":/bodies/%1.png").arg(QLatin1String(file)),
+                       QString::fromLatin1(hint));
+}
+
+} // namespace
+
+void TForm1::buildPages()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientSize);
+    setCentralWidget(client);
+
+    TabbedNotebook1 = new QTabWidget(client);
+    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    TabbedNotebook1->setDocumentMode(true);
+    TabbedNotebook1->setUsesScrollButtons(false);
+    TabbedNotebook1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
+
+    ViewPanel **panels[] = {nullptr, &AllPanel, &InnerPanel, &OuterPanel, &FarPanel, &MoonPanel};
+    const char *panelNames[] = {nullptr,      "AllPanel", "InnerPanel",
+                                "OuterPanel", "FarPanel", "MoonPanel"};
+    for (int index = StatsPage; index <= MoonPage; ++index) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("Page%1").arg(index));
+        TabbedNotebook1->addTab(page, PageCaptions[index]);
+        if (index == StatsPage)
+            buildStatsPage(page);
+        else
+            *panels[index] = new ViewPanel(page, QString::fromLatin1(panelNames[index]));
+    }
+    buildViewPictures();
+}
+
+void TForm1::buildStatsPage(QWidget *page)
+{
+    Panel1 = new QFrame(page);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 741, 484);
+    Panel1->installEventFilter(this);
+
+    QFont bold = font();
+    bold.setBold(true);
+    Label3 = new QLabel(QStringLiteral("Status date"), Panel1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setFont(bold);
+    Label3->setStyleSheet(QStringLiteral("color: maroon;"));
+    Label3->move(8, 18);
+    Label3->adjustSize();
+
+    lblStatusDate = new ClickableLabel(Panel1);
+    lblStatusDate->setObjectName(QStringLiteral("lblStatusDate"));
+    lblStatusDate->setFont(bold);
+    lblStatusDate->setStyleSheet(QStringLiteral("color: black;"));
+    lblStatusDate->setCursor(Qt::PointingHandCursor);
+    lblStatusDate->setGeometry(99, 18, 200, 16);
+
+    StringGrid1 = new QTableWidget(8, 11, page);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(0, 40, 729, 233);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(64);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(24);
+    StringGrid1->setColumnWidth(0, 145);
+    for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+        for (int column = 0; column < StringGrid1->columnCount(); ++column) {
+            auto *cell = new QTableWidgetItem;
+            if (row == 0 || column == 0)
+                cell->setBackground(palette().button());
+            StringGrid1->setItem(row, column, cell);
+        }
+    }
+
+    MonthCalendar1 = new QCalendarWidget(page);
+    MonthCalendar1->setObjectName(QStringLiteral("MonthCalendar1"));
+    MonthCalendar1->setGeometry(91, 8, 198, 153);
+    MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar1->hide();
+}
+
+void TForm1::buildViewPictures()
+{
+    // Later children lie above earlier ones: the bodies in their stacking order.
+    iMercury = BodyPicture(AllPanel, "iMercury", SmallSize, "mercury", "Mercury");
+    iVenus = BodyPicture(AllPanel, "iVenus", SmallSize, "venus", "Venus");
+    iEarth = BodyPicture(AllPanel, "iEarth", EarthSize, "earth", "Earth");
+    iMars = BodyPicture(AllPanel, "iMars", SmallSize, "mars", "Mars");
+    iJupiter = BodyPicture(AllPanel, "iJupiter", EarthSize, "jupiter", "Jupiter");
+    iSaturn = BodyPicture(AllPanel, "iSaturn", SaturnSize, "saturn", "Saturn");
+    iUranus = BodyPicture(AllPanel, "iUranus", SmallSize, "uranus", "Uranus");
+    iNeptune = BodyPicture(AllPanel, "iNeptune", SmallSize, "neptune", "Neptune");
+    iPluto = BodyPicture(AllPanel, "iPluto", SmallSize, "pluto", "Pluto");
+    iSun = BodyPicture(AllPanel, "iSun", SunSize, "sun", "Sun");
+
+    iInnerMercury = BodyPicture(InnerPanel, "iInnerMercury", SmallSize, "mercury", "Mercury");
+    iInnerVenus = BodyPicture(InnerPanel, "iInnerVenus", SmallSize, "venus", "Venus");
+    iInnerearth = BodyPicture(InnerPanel, "iInnerearth", EarthSize, "earth", "Earth");
+    iInnerMoon = BodyPicture(InnerPanel, "iInnerMoon", {5, 5}, "moon_small", "Moon");
+    iInnerSun = BodyPicture(InnerPanel, "iInnerSun", SunSize, "sun", "Sun");
+
+    iOuterEarth = BodyPicture(OuterPanel, "iOuterEarth", EarthSize, "earth", "Earth");
+    iOuterMars = BodyPicture(OuterPanel, "iOuterMars", SmallSize, "mars", "Mars");
+    iOuterJupiter = BodyPicture(OuterPanel, "iOuterJupiter", EarthSize, "jupiter", "Jupiter");
+    iOuterSaturn = BodyPicture(OuterPanel, "iOuterSaturn", SaturnSize, "saturn", "Saturn");
+    iOuterSun = BodyPicture(OuterPanel, "iOuterSun", SunSize, "sun", "Sun");
+
+    iFarSun = BodyPicture(FarPanel, "iFarSun", SunSize, "sun", "Sun");
+    iFarEarth = BodyPicture(FarPanel, "iFarEarth", EarthSize, "earth", "Earth");
+    iFarUranus = BodyPicture(FarPanel, "iFarUranus", SmallSize, "uranus", "Uranus");
+    iFarNeptune = BodyPicture(FarPanel, "iFarNeptune", SmallSize, "neptune", "Neptune");
+    iFarPluto = BodyPicture(FarPanel, "iFarPluto", SmallSize, "pluto", "Pluto");
+
+    iLargeEarth = BodyPicture(MoonPanel, "iLargeEarth", {40, 40}, "earth_large", "Earth");
+    ilargeMoon = BodyPicture(MoonPanel, "ilargeMoon", {20, 20}, "moon_large", "Moon");
+    iMoonSun = BodyPicture(MoonPanel, "iMoonSun", SunSize, "sun", "Sun");
+}

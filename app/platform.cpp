@@ -1,0 +1,81 @@
+#include "app/platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+Platform::Button QtPlatform::messageBox(QWidget *parent, MessageKind kind, const QString &text)
+{
+    const QString title = QGuiApplication::applicationName();
+    switch (kind) {
+    case MessageKind::Error:
+        QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+        return Button::Ok;
+    case MessageKind::Information:
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        return Button::Ok;
+    case MessageKind::Confirmation:
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+                       QMessageBox::Yes
+                   ? Button::Yes
+                   : Button::No;
+    }
+    return Button::Ok;
+}
+
+int QtPlatform::runModal(QDialog *dialog)
+{
+    return dialog->exec();
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+std::uint32_t QtPlatform::starSeed()
+{
+    return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+void QtPlatform::setHourglass(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::setHelpFile(const QString &name)
+{
+    m_helpFile = name;
+}
+
+void QtPlatform::showHelpContents(QWidget *parent)
+{
+    QMessageBox::information(parent, QGuiApplication::applicationName(),
+                             QStringLiteral("Help is not available yet (%1).").arg(m_helpFile));
+}
+
+void QtPlatform::endApplication(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
+}
+
+QSize QtPlatform::screenSize()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return {1024, 768};
+}
+
+QString QtPlatform::settingsFolder()
+{
+    return QDir::currentPath();
+}

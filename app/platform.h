@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+
+class QDialog;
+class QWidget;
+
+// Every platform service a test must be able to control or observe. Windows
+// never call QMessageBox, QDate::currentDate() or QCoreApplication::exit()
+// themselves; they ask the platform.
+class Platform {
+public:
+    enum class MessageKind { Error, Confirmation, Information };
+    enum class Button { Ok, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A modal message box; answers the button pressed.
+    virtual Button messageBox(QWidget *parent, MessageKind kind, const QString &text) = 0;
+    // Runs a dialog modally; answers its result code.
+    virtual int runModal(QDialog *dialog) = 0;
+    virtual QDate today() = 0;
+    // Seed for the star field's random generator.
+    virtual std::uint32_t starSeed() = 0;
+    virtual void setHourglass(bool on) = 0;
+    // Hands the help file name to the help layer, once at start.
+    virtual void setHelpFile(const QString &name) = 0;
+    virtual void showHelpContents(QWidget *parent) = 0;
+    // Ends the event loop without closing windows (their close handlers must
+    // not run a second time).
+    virtual void endApplication(int exitCode) = 0;
+    virtual QSize screenSize() = 0;
+    // Folder in which the settings file is looked up and written.
+    virtual QString settingsFolder() = 0;
+};
+
+// The real services, through Qt.
+class QtPlatform : public Platform {
+public:
+    Button messageBox(QWidget *parent, MessageKind kind, const QString &text) override;
+    int runModal(QDialog *dialog) override;
+    QDate today() override;
+    std::uint32_t starSeed() override;
+    void setHourglass(bool on) override;
+    void setHelpFile(const QString &name) override;
+    void showHelpContents(QWidget *parent) override;
+    void endApplication(int exitCode) override;
+    QSize screenSize() override;
+    QString settingsFolder() override;
+
+    QString helpFile() const { return m_helpFile; }
+
+private:
+    QString m_helpFile;
+};

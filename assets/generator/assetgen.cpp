@@ -1,0 +1,806 @@
+// Heliodial picture generator.
+//
+// Draws the application's small raster pictures procedurally and writes them as PNG files, so
+// the committed images can be regenerated (and restyled) from source instead of being
+// hand-edited. Every picture is written twice: at its logical size and, as "name@2x.png", at
+// double resolution. The 2x image is painted by the same code through a scaled painter, which
+// keeps it sharp instead of being an upscaled copy of the 1x pixels.
+//
+// Usage: heliodial_assetgen <output-folder>
+//
+// The output is deterministic: no clock, no unseeded randomness, so re-running the generator
+// reproduces byte-identical files.
+
+#include <QColor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPointF>
+#include <QRadialGradient>
+#include <QSize>
+#include <QTextStream>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <numbers>
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Writing pictures
+// ---------------------------------------------------------------------------------------------
+
+enum class Background { Black, Transparent };
+
+using DrawFunction = std::function<void(QPainter &)>;
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Renders one picture at 1x and 2x. `draw` always works in logical pixels; the painter is scaled
+// for the 2x pass. Pictures on black are saved without an alpha channel because they are
+// opaque by design.
+bool writePicture(const QDir &dir, const QString &name, QSize logicalSize, Background background,
+                  const DrawFunction &draw)
+{
+    for (int scale : {1, 2}) {
+        QImage image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(background == Background::Black ? QColor(Qt::black) : QColor(Qt::transparent));
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.scale(scale, scale);
+            draw(painter);
+        }
+        if (background == Background::Black)
+            image = image.convertToFormat(QImage::Format_RGB32);
+
+        const QString fileName = name + (scale == 2 ? QStringLiteral("@2x") : QString()) + ".png";
+        const QString path = dir.filePath(fileName);
+        if (!image.save(path, "PNG")) {
+            err() << "heliodial_assetgen: cannot write " << path << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing helpers shared by the body pictures
+// ---------------------------------------------------------------------------------------------
+
+constexpr double degToRad = std::numbers::pi / 180.0;
+
+QPainterPath discPath(QPointF centre, qreal radius)
+{
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QColor withAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+// A soft-edged elliptical spot: full `colour` in the middle fading to nothing at the rim. Soft
+// features blend into the disc instead of showing hard pixel edges at these tiny sizes.
+void softBlob(QPainter &p, QPointF centre, qreal rx, qreal ry, qreal angleDeg, QColor colour,
+              qreal core = 0.0)
+{
+    if (rx <= 0 || ry <= 0)
+        return;
+    p.save();
+    p.translate(centre);
+    p.rotate(angleDeg);
+    p.scale(rx, ry);
+    QRadialGradient gradient(QPointF(0, 0), 1.0);
+    gradient.setColorAt(0.0, colour);
+    gradient.setColorAt(qBound(0.0, core, 0.99), colour);
+    gradient.setColorAt(1.0, withAlpha(colour, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
+    p.restore();
+}
+
+// Fills the disc with a radial gradient lit from the upper left.
+void baseDisc(QPainter &p, QPointF centre, qreal radius, QColor light, QColor mid, QColor dark)
+{
+    QRadialGradient gradient(centre + QPointF(-0.3 * radius, -0.3 * radius), 1.3 * radius);
+    gradient.setColorAt(0.0, light);
+    gradient.setColorAt(0.55, mid);
+    gradient.setColorAt(1.0, dark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawEllipse(centre, radius, radius);
+}
+
+// Lighting laid over a finished disc: a faint highlight towards the light (upper left) and a
+// darkening towards the opposite limb, so flat colour patterns read as a sphere.
+void shadeSphere(QPainter &p, QPointF centre, qreal radius, int darkness = 170, int highlight = 45)
+{
+    QRadialGradient gradient(centre + QPointF(-0.35 * radius, -0.4 * radius), 1.45 * radius);
+    gradient.setColorAt(0.0, QColor(255, 255, 255, highlight));
+    gradient.setColorAt(0.3, QColor(255, 255, 255, 0));
+    gradient.setColorAt(0.62, QColor(0, 0, 0, darkness / 5));
+    gradient.setColorAt(1.0, QColor(0, 0, 0, darkness));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawEllipse(centre, radius, radius);
+}
+
+// Orthographic view of a globe, used to place surface features given in longitude/latitude so
+// they foreshorten naturally towards the limb.
+struct Globe {
+    QPointF centre;
+    qreal radius;
+    double centreLonDeg;
+    double centreLatDeg;
+
+    // Points on the far side are pulled onto the limb, so outlines that wrap round the globe
+    // still close along its edge.
+    QPointF project(double lonDeg, double latDeg) const
+    {
+        const double lat = latDeg * degToRad;
+        const double dLon = (lonDeg - centreLonDeg) * degToRad;
+        const double lat0 = centreLatDeg * degToRad;
+        double x = std::cos(lat) * std::sin(dLon);
+        double y = std::cos(lat0) * std::sin(lat) - std::sin(lat0) * std::cos(lat) * std::cos(dLon);
+        const double facing =
+            std::sin(lat0) * std::sin(lat) + std::cos(lat0) * std::cos(lat) * std::cos(dLon);
+        if (facing < 0) {
+            const double length = std::hypot(x, y);
+            if (length > 0) {
+                x /= length;
+                y /= length;
+            }
+        }
+        return centre + QPointF(x * radius, -y * radius);
+    }
+
+    bool faces(double lonDeg, double latDeg) const
+    {
+        const double lat = latDeg * degToRad;
+        const double dLon = (lonDeg - centreLonDeg) * degToRad;
+        const double lat0 = centreLatDeg * degToRad;
+        return std::sin(lat0) * std::sin(lat) + std::cos(lat0) * std::cos(lat) * std::cos(dLon) > 0;
+    }
+
+    // Foreshortening of a small feature at this spot: 1 at the disc centre, 0 at the limb.
+    double cosine(double lonDeg, double latDeg) const
+    {
+        const double lat = latDeg * degToRad;
+        const double dLon = (lonDeg - centreLonDeg) * degToRad;
+        const double lat0 = centreLatDeg * degToRad;
+        return std::max(0.0, std::sin(lat0) * std::sin(lat) +
+                                 std::cos(lat0) * std::cos(lat) * std::cos(dLon));
+    }
+
+    QPainterPath outline(std::initializer_list<QPointF> lonLat) const
+    {
+        QPainterPath path;
+        bool first = true;
+        for (const QPointF &point : lonLat) {
+            const QPointF projected = project(point.x(), point.y());
+            if (first)
+                path.moveTo(projected);
+            else
+                path.lineTo(projected);
+            first = false;
+        }
+        path.closeSubpath();
+        return path;
+    }
+
+    // A round surface feature (crater, mare, storm) of the given angular radius, drawn as a
+    // soft spot squashed towards the limb.
+    void spot(QPainter &p, double lonDeg, double latDeg, double angularRadiusDeg, QColor colour,
+              qreal core = 0.3) const
+    {
+        if (!faces(lonDeg, latDeg))
+            return;
+        const QPointF at = project(lonDeg, latDeg);
+        const QPointF offset = at - centre;
+        const qreal size = radius * std::sin(angularRadiusDeg * degToRad);
+        const qreal squash = std::max(0.25, cosine(lonDeg, latDeg));
+        const qreal angle = std::atan2(offset.y(), offset.x()) / degToRad;
+        softBlob(p, at, size * squash, size, angle, colour, core);
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Body pictures
+// ---------------------------------------------------------------------------------------------
+
+void drawSun(QPainter &p, QSizeF size)
+{
+    const QPointF c(size.width() / 2, size.height() / 2);
+    const qreal r = size.width() / 2;
+    QRadialGradient gradient(c, r);
+    gradient.setColorAt(0.0, QColor(255, 253, 228));
+    gradient.setColorAt(0.3, QColor(255, 240, 140));
+    gradient.setColorAt(0.62, QColor(255, 200, 40));
+    gradient.setColorAt(0.85, QColor(250, 150, 18));
+    gradient.setColorAt(0.95, QColor(220, 100, 10));
+    gradient.setColorAt(1.0, QColor(150, 50, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawEllipse(c, r, r);
+}
+
+void drawMercury(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(196, 192, 186), QColor(150, 146, 141), QColor(96, 93, 90));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    const Globe globe{c, r, 0, 0};
+    // Darker smooth plains, then craters: a dark floor offset away from the light with a bright
+    // rim on the lit far wall.
+    globe.spot(p, -35, 30, 30, QColor(110, 106, 102, 120));
+    globe.spot(p, 40, -35, 24, QColor(115, 110, 106, 110));
+    struct Crater {
+        double lon, lat, size;
+    };
+    for (const Crater &crater : {Crater{-20, -15, 11}, Crater{30, 25, 9}, Crater{5, 50, 8},
+                                 Crater{50, -5, 8}, Crater{-55, -40, 9}, Crater{10, -50, 7}}) {
+        globe.spot(p, crater.lon + 3, crater.lat - 3, crater.size, QColor(235, 232, 226, 150), 0.2);
+        globe.spot(p, crater.lon - 2, crater.lat + 2, crater.size * 0.85, QColor(70, 67, 64, 170),
+                   0.3);
+    }
+    // A young bright-rayed crater.
+    globe.spot(p, 15, 5, 7, QColor(250, 248, 244, 190), 0.2);
+    p.restore();
+    shadeSphere(p, c, r, 150, 30);
+}
+
+void drawVenus(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(255, 250, 226), QColor(238, 222, 170), QColor(196, 170, 110));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    // Broad, low-contrast cloud bands bending into the sideways "Y" typical of the cloud deck.
+    const QColor shade(190, 160, 100, 80);
+    const QColor bright(255, 252, 236, 110);
+    softBlob(p, c + QPointF(0.05 * r, -0.35 * r), 1.0 * r, 0.22 * r, -12, shade);
+    softBlob(p, c + QPointF(0.05 * r, 0.35 * r), 1.0 * r, 0.22 * r, 12, shade);
+    softBlob(p, c + QPointF(0.45 * r, 0.0), 0.6 * r, 0.18 * r, 0, shade);
+    softBlob(p, c + QPointF(-0.25 * r, 0.02 * r), 0.7 * r, 0.3 * r, 0, bright);
+    softBlob(p, c + QPointF(-0.1 * r, -0.7 * r), 0.8 * r, 0.22 * r, 0, bright);
+    softBlob(p, c + QPointF(-0.1 * r, 0.72 * r), 0.8 * r, 0.2 * r, 0, bright);
+    p.restore();
+    shadeSphere(p, c, r, 140, 40);
+}
+
+// Coarse coastlines (longitude, latitude) for the Atlantic-facing hemisphere. They are only a
+// few pixels across in the largest picture, so a handful of points per continent is plenty.
+struct Coastlines {
+    QPainterPath land;
+    QPainterPath ice;
+    QPainterPath inlandSeas;
+};
+
+Coastlines earthCoastlines(const Globe &g)
+{
+    Coastlines c;
+    // Africa.
+    c.land.addPath(
+        g.outline({{-17, 15}, {-17, 21}, {-13, 27},  {-10, 30}, {-6, 35.8}, {0, 35.5}, {10, 37},
+                   {11, 33},  {20, 31},  {25, 31.5}, {32, 31},  {34, 28},   {37, 22},  {39, 15},
+                   {43, 12},  {51, 12},  {49, 7},    {42, -1},  {40, -5},   {39, -10}, {40, -15},
+                   {35, -20}, {35, -24}, {32, -28},  {28, -33}, {20, -35},  {18, -33}, {17, -29},
+                   {14, -22}, {12, -17}, {13, -12},  {12, -5},  {9, -1},    {9, 4},    {6, 4.5},
+                   {3, 6},    {-2, 5},   {-8, 4.5},  {-13, 8},  {-15, 11}}));
+    // Madagascar.
+    c.land.addPath(g.outline({{44, -25}, {47, -25}, {50, -15}, {49, -12}, {44, -16}}));
+    // Eurasia (with Arabia), closed round behind the eastern limb.
+    c.land.addPath(g.outline(
+        {{-9, 37},   {-9, 43},   {-2, 43.5},   {-1.5, 46.5}, {-4.5, 48.5}, {1.5, 50.5}, {4, 52},
+         {8, 54},    {8.5, 57},  {10.5, 57.5}, {10.5, 54.5}, {14, 54},     {19, 54.5},  {21, 57},
+         {24, 59.5}, {29, 60},   {35, 65},     {40, 66},     {44, 68},     {55, 68.5},  {70, 73},
+         {90, 76},   {110, 77},  {120, 60},    {120, 25},    {108, 20},    {100, 15},   {98, 8},
+         {92, 20},   {88, 22},   {80, 15},     {77, 8},      {73, 18},     {68, 24},    {57, 25},
+         {59, 22.5}, {55, 17},   {45, 13},     {43, 13},     {39, 21},     {35, 28},    {34, 28},
+         {35, 32},   {36, 36},   {30, 36.5},   {27, 37},     {26, 40},     {23, 40},    {22, 37},
+         {21, 39},   {19.5, 42}, {16, 41},     {18, 40},     {16, 38},     {12, 41.5},  {10, 44},
+         {7, 43.5},  {3, 43.3},  {0, 39.5},    {-1, 37.5},   {-5, 36}}));
+    // Scandinavia.
+    c.land.addPath(g.outline({{5, 59},
+                              {5, 62},
+                              {10, 64},
+                              {15, 68},
+                              {20, 70},
+                              {28, 71},
+                              {30, 70},
+                              {28, 66},
+                              {24, 65.5},
+                              {21, 64},
+                              {17.5, 61},
+                              {18.5, 60},
+                              {16.5, 57},
+                              {14, 55.5},
+                              {12.5, 56.5},
+                              {11, 59},
+                              {8, 58}}));
+    // Great Britain and Ireland.
+    c.land.addPath(g.outline({{-5, 50},
+                              {1.5, 51},
+                              {0, 53},
+                              {-2, 55.5},
+                              {-3, 58.5},
+                              {-5, 58.5},
+                              {-6, 56},
+                              {-3, 54.5},
+                              {-4.5, 53},
+                              {-5, 51.5}}));
+    c.land.addPath(g.outline({{-10, 52}, {-6, 52}, {-6, 55}, {-8, 55}}));
+    // Iceland.
+    c.land.addPath(g.outline({{-24, 64}, {-14, 64.5}, {-14, 66}, {-22, 66.5}}));
+    // South America.
+    c.land.addPath(g.outline(
+        {{-35, -8},  {-35, -5},  {-40, -3},  {-50, 0},   {-52, 4},   {-57, 6},   {-62, 10.5},
+         {-72, 12},  {-77, 8},   {-80, 1},   {-81, -5},  {-76, -14}, {-70, -18}, {-71, -30},
+         {-73, -40}, {-75, -50}, {-68, -55}, {-65, -55}, {-68, -50}, {-65, -45}, {-62, -39},
+         {-57, -37}, {-53, -34}, {-48, -26}, {-41, -22}, {-39, -13}}));
+    // Eastern North America, closed round behind the western limb.
+    c.land.addPath(g.outline({{-80, 25},
+                              {-80, 31},
+                              {-76, 35},
+                              {-74, 40},
+                              {-70, 42},
+                              {-66, 44},
+                              {-60, 46},
+                              {-55, 50},
+                              {-60, 55},
+                              {-62, 58},
+                              {-65, 60},
+                              {-78, 62},
+                              {-90, 70},
+                              {-100, 60},
+                              {-100, 30},
+                              {-97, 26},
+                              {-90, 29},
+                              {-83, 29},
+                              {-81, 25}}));
+    // Greenland and the Antarctic coast are ice.
+    c.ice.addPath(g.outline({{-45, 60},
+                             {-42, 61},
+                             {-38, 65.5},
+                             {-22, 70},
+                             {-20, 75},
+                             {-18, 80},
+                             {-30, 83},
+                             {-50, 82},
+                             {-60, 78},
+                             {-68, 76},
+                             {-55, 70},
+                             {-52, 66},
+                             {-50, 62}}));
+    c.ice.addPath(g.outline({{-60, -64},
+                             {-40, -72},
+                             {-20, -71},
+                             {0, -70},
+                             {20, -69},
+                             {40, -68},
+                             {60, -67},
+                             {80, -66},
+                             {100, -66},
+                             {100, -90},
+                             {-60, -90}}));
+    // The Black Sea and the Caspian, cut back out of Eurasia.
+    c.inlandSeas.addPath(g.outline(
+        {{28, 41}, {28, 44}, {30, 46}, {33, 46}, {36, 45}, {40, 44}, {41.5, 41.5}, {36, 41.5}}));
+    c.inlandSeas.addPath(
+        g.outline({{47, 37}, {49, 46}, {53, 47}, {54, 45}, {51, 42}, {54, 38}, {51, 36.8}}));
+    return c;
+}
+
+void drawEarth(QPainter &p, QPointF c, qreal r, bool detailed)
+{
+    const Globe globe{c, r, 5, 18};
+
+    // Ocean, brighter towards the sub-solar point.
+    baseDisc(p, c, r, QColor(70, 150, 235), QColor(28, 92, 190), QColor(12, 44, 120));
+
+    p.save();
+    p.setClipPath(discPath(c, r));
+    const Coastlines coast = earthCoastlines(globe);
+    const QPainterPath land = coast.land.subtracted(coast.inlandSeas);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(62, 138, 58));
+    p.drawPath(land);
+
+    // Deserts and dry uplands, kept inside the land outline.
+    p.save();
+    p.setClipPath(land, Qt::IntersectClip);
+    const QColor desert(205, 170, 105, 235);
+    const QColor steppe(160, 140, 80, 180);
+    globe.spot(p, 10, 23, 16, desert, 0.5);                     // Sahara
+    globe.spot(p, -5, 22, 10, desert, 0.4);                     // western Sahara
+    globe.spot(p, 30, 22, 11, desert, 0.4);                     // Libyan desert
+    globe.spot(p, 46, 23, 10, desert, 0.4);                     // Arabia
+    globe.spot(p, 20, -23, 8, steppe, 0.3);                     // Kalahari
+    globe.spot(p, 60, 40, 12, steppe, 0.3);                     // Central Asia
+    globe.spot(p, -5, 40, 4, QColor(170, 150, 90, 150), 0.2);   // Iberian plateau
+    globe.spot(p, -70, -25, 6, QColor(170, 140, 95, 170), 0.3); // Andes
+    if (detailed) {
+        // Rain forests a deeper green.
+        globe.spot(p, 20, 0, 9, QColor(30, 100, 40, 200), 0.3);
+        globe.spot(p, -60, -5, 12, QColor(30, 100, 40, 200), 0.3);
+        globe.spot(p, 55, 33, 6, steppe, 0.3); // Iran
+    }
+    p.restore();
+
+    p.setBrush(QColor(236, 242, 248));
+    p.drawPath(coast.ice);
+
+    // Cloud systems: a few large soft swirls; the detailed picture adds smaller wisps.
+    struct Cloud {
+        double lon, lat, length, width, angle;
+    };
+    const Cloud clouds[] = {{-30, 50, 22, 7, -20}, {-25, -40, 26, 6, 25}, {40, -45, 18, 5, -15},
+                            {-10, 5, 12, 4, 0},    {30, 58, 14, 5, 10},   {60, 10, 10, 4, 30}};
+    // Extra wisps for the large picture: the equatorial cloud belt and mid-latitude streaks.
+    const Cloud wisps[] = {{-45, 35, 10, 2.5, -30}, {-15, -25, 12, 3, 15},  {70, -30, 10, 3, -10},
+                           {15, 45, 9, 2.5, -5},    {-50, 15, 6, 3, 0},     {5, -60, 20, 3, 5},
+                           {-35, 5, 7, 2, 0},       {25, 3, 6, 2, 0},       {-5, 65, 14, 3, 0},
+                           {-60, -50, 10, 3, 20},   {-10, -55, 9, 2.5, -10}};
+    auto drawCloud = [&](const Cloud &cl, QColor colour, qreal core) {
+        if (!globe.faces(cl.lon, cl.lat))
+            return;
+        const QPointF at = globe.project(cl.lon, cl.lat);
+        const qreal squash = std::max(0.4, globe.cosine(cl.lon, cl.lat));
+        softBlob(p, at, r * std::sin(cl.length * degToRad) * squash,
+                 r * std::sin(cl.width * degToRad), cl.angle, colour, core);
+    };
+    for (const Cloud &cl : clouds)
+        drawCloud(cl, QColor(255, 255, 255, 215), 0.25);
+    if (detailed) {
+        for (const Cloud &cl : wisps)
+            drawCloud(cl, QColor(255, 255, 255, 165), 0.3);
+    }
+    p.restore();
+
+    // A thin blue atmosphere at the limb, then the soft terminator towards the lower right,
+    // which also dims the atmosphere on the night side.
+    QRadialGradient air(c, r);
+    air.setColorAt(0.0, QColor(120, 180, 255, 0));
+    air.setColorAt(detailed ? 0.88 : 0.8, QColor(120, 180, 255, 0));
+    air.setColorAt(1.0, QColor(160, 210, 255, 140));
+    p.setPen(Qt::NoPen);
+    p.setBrush(air);
+    p.drawEllipse(c, r, r);
+    shadeSphere(p, c, r, 190, 35);
+}
+
+void drawMars(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(240, 150, 90), QColor(200, 95, 45), QColor(130, 50, 22));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    const Globe globe{c, r, 0, 22};
+    // Dark albedo markings: a large wedge like Syrtis Major plus broad southern highlands.
+    const QColor dark(110, 45, 25, 190);
+    globe.spot(p, 15, 8, 16, dark, 0.4);
+    globe.spot(p, 5, -5, 14, dark, 0.4);
+    globe.spot(p, -40, -22, 20, QColor(120, 50, 28, 150), 0.3);
+    globe.spot(p, 40, -25, 16, QColor(120, 50, 28, 150), 0.3);
+    globe.spot(p, -30, 40, 12, QColor(125, 55, 30, 140), 0.3);
+    // Northern polar cap: the cap's rim latitude circle, projected, with a softened edge.
+    QPainterPath cap;
+    for (int lon = 0; lon <= 360; lon += 15) {
+        const QPointF point = globe.project(lon, 68);
+        if (lon == 0)
+            cap.moveTo(point);
+        else
+            cap.lineTo(point);
+    }
+    cap.closeSubpath();
+    p.setPen(QPen(QColor(255, 240, 230, 110), 0.06 * r));
+    p.setBrush(QColor(255, 252, 248));
+    p.drawPath(cap);
+    p.restore();
+    shadeSphere(p, c, r, 160, 35);
+}
+
+void drawJupiter(QPainter &p, QPointF c, qreal r)
+{
+    // Slightly flattened, as the fast rotation makes it.
+    const qreal ry = r * 0.94;
+    QPainterPath globe;
+    globe.addEllipse(c, r, ry);
+
+    // Bands as a single vertical gradient: pale zones, brown belts, greyer poles.
+    QLinearGradient bands(c + QPointF(0, -ry), c + QPointF(0, ry));
+    const struct {
+        qreal at;
+        QColor colour;
+    } stops[] = {
+        {0.00, QColor(150, 130, 110)}, {0.12, QColor(180, 160, 130)}, {0.20, QColor(215, 195, 160)},
+        {0.27, QColor(170, 125, 85)},  {0.32, QColor(225, 205, 170)}, {0.38, QColor(160, 105, 65)},
+        {0.44, QColor(150, 95, 60)},   {0.50, QColor(245, 230, 200)}, {0.56, QColor(240, 225, 195)},
+        {0.62, QColor(165, 110, 70)},  {0.68, QColor(160, 105, 68)},  {0.74, QColor(235, 215, 180)},
+        {0.80, QColor(185, 140, 100)}, {0.86, QColor(220, 200, 165)}, {0.93, QColor(170, 150, 120)},
+        {1.00, QColor(140, 120, 100)}};
+    for (const auto &stop : stops)
+        bands.setColorAt(stop.at, stop.colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bands);
+    p.drawPath(globe);
+
+    p.save();
+    p.setClipPath(globe);
+    // Great Red Spot in the southern belt, with its pale surrounding hollow.
+    const QPointF spot = c + QPointF(0.3 * r, 0.3 * ry);
+    softBlob(p, spot, 0.34 * r, 0.2 * r, 0, QColor(245, 232, 205, 220), 0.45);
+    softBlob(p, spot, 0.24 * r, 0.14 * r, 0, QColor(200, 75, 45, 255), 0.55);
+    p.restore();
+
+    // Shade with a circle scaled to the flattened outline.
+    p.save();
+    p.translate(c);
+    p.scale(1.0, ry / r);
+    shadeSphere(p, QPointF(0, 0), r, 150, 35);
+    p.restore();
+}
+
+void drawSaturn(QPainter &p, QSizeF size)
+{
+    const QPointF c(size.width() / 2, size.height() / 2);
+    const qreal globeR = 6.4;
+    const qreal globeRy = globeR * 0.9;
+    const qreal tilt = -17; // degrees, ring plane seen from slightly above
+    const qreal openness = 0.3;
+
+    // Ring bands from the inside out: faint inner ring, bright broad ring, dark division, outer
+    // ring. Radii in pixels along the ring's long axis.
+    const struct {
+        qreal inner, outer;
+        QColor colour;
+    } rings[] = {{8.0, 9.4, QColor(150, 130, 95, 110)},
+                 {9.4, 11.9, QColor(235, 215, 165)},
+                 {11.9, 12.4, QColor(60, 50, 35, 140)},
+                 {12.4, 14.2, QColor(205, 185, 140)}};
+
+    // `half` picks the ring's far side (-1, hidden behind the globe where they overlap) or its
+    // near side (+1, drawn over the globe).
+    auto drawRings = [&](int half) {
+        p.save();
+        p.translate(c);
+        p.rotate(tilt);
+        p.scale(1.0, openness);
+        p.setClipRect(QRectF(-20, half < 0 ? -20 : 0, 40, 20));
+        p.setPen(Qt::NoPen);
+        for (const auto &ring : rings) {
+            QPainterPath band;
+            band.addEllipse(QPointF(0, 0), ring.outer, ring.outer);
+            band.addEllipse(QPointF(0, 0), ring.inner, ring.inner);
+            band.setFillRule(Qt::OddEvenFill);
+            p.setBrush(ring.colour);
+            p.drawPath(band);
+        }
+        p.restore();
+    };
+
+    drawRings(-1);
+
+    QPainterPath globe;
+    globe.addEllipse(c, globeR, globeRy);
+    QLinearGradient bands(c + QPointF(0, -globeRy), c + QPointF(0, globeRy));
+    bands.setColorAt(0.0, QColor(190, 170, 120));
+    bands.setColorAt(0.2, QColor(225, 200, 140));
+    bands.setColorAt(0.35, QColor(205, 175, 115));
+    bands.setColorAt(0.5, QColor(245, 225, 170));
+    bands.setColorAt(0.65, QColor(215, 185, 125));
+    bands.setColorAt(0.8, QColor(230, 205, 150));
+    bands.setColorAt(1.0, QColor(180, 155, 105));
+    p.save();
+    p.translate(c);
+    p.rotate(tilt);
+    p.translate(-c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bands);
+    p.drawPath(globe);
+    p.restore();
+
+    p.save();
+    p.translate(c);
+    p.rotate(tilt);
+    p.scale(1.0, globeRy / globeR);
+    shadeSphere(p, QPointF(0, 0), globeR, 160, 35);
+    p.restore();
+
+    drawRings(+1);
+}
+
+void drawUranus(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(215, 250, 250), QColor(165, 225, 232), QColor(110, 175, 190));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    // The sunlit pole faces us: a faint brighter polar haze.
+    softBlob(p, c + QPointF(-0.1 * r, -0.1 * r), 0.55 * r, 0.55 * r, 0, QColor(235, 255, 255, 90));
+    p.restore();
+    shadeSphere(p, c, r, 130, 30);
+}
+
+void drawNeptune(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(95, 140, 245), QColor(50, 90, 215), QColor(22, 40, 130));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    // A faint darker band, a pale streak and a small dark storm.
+    softBlob(p, c + QPointF(0, 0.32 * r), 1.2 * r, 0.14 * r, 0, QColor(20, 40, 140, 170), 0.3);
+    softBlob(p, c + QPointF(0.05 * r, -0.38 * r), 0.55 * r, 0.08 * r, 0, QColor(190, 215, 255, 130),
+             0.2);
+    softBlob(p, c + QPointF(-0.25 * r, 0.05 * r), 0.18 * r, 0.12 * r, 0, QColor(15, 25, 90, 180),
+             0.3);
+    p.restore();
+    shadeSphere(p, c, r, 150, 35);
+}
+
+void drawPluto(QPainter &p, QPointF c, qreal r)
+{
+    baseDisc(p, c, r, QColor(215, 185, 150), QColor(175, 135, 100), QColor(110, 80, 58));
+    p.save();
+    p.setClipPath(discPath(c, r));
+    // Dark reddish equatorial region on the left.
+    softBlob(p, c + QPointF(-0.55 * r, 0.25 * r), 0.55 * r, 0.35 * r, -10, QColor(105, 60, 40, 200),
+             0.3);
+    // The bright heart-shaped plain, right of centre.
+    QPainterPath heart;
+    heart.moveTo(0, 0.95);
+    heart.cubicTo(-0.45, 0.55, -1.0, 0.2, -0.95, -0.3);
+    heart.cubicTo(-0.9, -0.9, -0.15, -0.95, 0, -0.45);
+    heart.cubicTo(0.15, -0.95, 0.9, -0.9, 0.95, -0.3);
+    heart.cubicTo(1.0, 0.2, 0.45, 0.55, 0, 0.95);
+    QTransform place;
+    place.translate(c.x() + 0.22 * r, c.y() + 0.12 * r);
+    place.rotate(-12);
+    place.scale(0.42 * r, 0.42 * r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 232, 210));
+    p.drawPath(place.map(heart));
+    p.restore();
+    shadeSphere(p, c, r, 150, 30);
+}
+
+void drawMoon(QPainter &p, QPointF c, qreal r, bool detailed)
+{
+    baseDisc(p, c, r, QColor(232, 232, 228), QColor(196, 196, 192), QColor(140, 140, 138));
+    if (!detailed)
+        return;
+    p.save();
+    p.setClipPath(discPath(c, r));
+    // The near side's maria as seen from the Earth (east to the right).
+    const Globe globe{c, r, 0, 0};
+    const QColor mare(100, 100, 108, 215);
+    const QColor ocean(112, 112, 120, 185);
+    globe.spot(p, -58, 12, 32, ocean, 0.6);  // Oceanus Procellarum
+    globe.spot(p, -42, 38, 18, ocean, 0.6);  // its northern reach
+    globe.spot(p, -35, -10, 18, ocean, 0.6); // and southern reach
+    globe.spot(p, -17, 33, 23, mare, 0.6);   // Mare Imbrium
+    globe.spot(p, 17, 27, 14, mare, 0.6);    // Mare Serenitatis
+    globe.spot(p, 30, 6, 16, mare, 0.6);     // Mare Tranquillitatis
+    globe.spot(p, 4, 13, 9, mare, 0.6);      // Mare Vaporum
+    globe.spot(p, 59, 17, 9, mare, 0.6);     // Mare Crisium
+    globe.spot(p, 50, -6, 12, mare, 0.6);    // Mare Fecunditatis
+    globe.spot(p, 34, -15, 8, mare, 0.6);    // Mare Nectaris
+    globe.spot(p, -16, -20, 15, mare, 0.6);  // Mare Nubium
+    globe.spot(p, -39, -24, 8, mare, 0.6);   // Mare Humorum
+    for (double lon : {-30.0, -10.0, 10.0, 30.0})
+        globe.spot(p, lon, 57, 9, QColor(118, 118, 125, 150), 0.3); // Mare Frigoris
+    globe.spot(p, -11, -43, 2.5, QColor(252, 252, 250, 230), 0.3);  // Tycho
+    p.restore();
+    shadeSphere(p, c, r, 90, 20);
+}
+
+void drawObserver(QPainter &p, QSizeF size)
+{
+    // A "you are here" marker: a bright orange dot with a white centre.
+    const QPointF c(size.width() / 2, size.height() / 2);
+    QRadialGradient gradient(c, 2.4);
+    gradient.setColorAt(0.0, QColor(255, 255, 255));
+    gradient.setColorAt(0.3, QColor(255, 245, 215));
+    gradient.setColorAt(0.55, QColor(255, 160, 40));
+    gradient.setColorAt(1.0, QColor(255, 110, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawEllipse(c, 2.4, 2.4);
+}
+
+// A disc that fills a square picture; the small inset keeps the antialiased rim inside it.
+DrawFunction planet(QSizeF size, void (*draw)(QPainter &, QPointF, qreal))
+{
+    return [size, draw](QPainter &p) {
+        draw(p, QPointF(size.width() / 2, size.height() / 2), size.width() / 2 - 0.15);
+    };
+}
+
+bool writeBodies(const QDir &out)
+{
+    const QString folder = QStringLiteral("bodies");
+    if (!out.mkpath(folder)) {
+        err() << "heliodial_assetgen: cannot create " << out.filePath(folder) << Qt::endl;
+        return false;
+    }
+    const QDir dir(out.filePath(folder));
+
+    struct Picture {
+        const char *name;
+        QSize size;
+        Background background;
+        DrawFunction draw;
+    };
+    const Background black = Background::Black;
+    const Background clear = Background::Transparent;
+    const Picture pictures[] = {
+        {"sun", {25, 25}, black, [](QPainter &p) { drawSun(p, QSizeF(25, 25)); }},
+        {"mercury", {15, 15}, black, planet(QSizeF(15, 15), drawMercury)},
+        {"venus", {15, 15}, black, planet(QSizeF(15, 15), drawVenus)},
+        {"earth", {20, 20}, black, [](QPainter &p) { drawEarth(p, QPointF(10, 10), 9.85, false); }},
+        {"earth_large",
+         {40, 40},
+         black,
+         [](QPainter &p) { drawEarth(p, QPointF(20, 20), 19.8, true); }},
+        {"mars", {15, 15}, black, planet(QSizeF(15, 15), drawMars)},
+        {"jupiter", {20, 20}, black, planet(QSizeF(20, 20), drawJupiter)},
+        {"saturn", {30, 20}, black, [](QPainter &p) { drawSaturn(p, QSizeF(30, 20)); }},
+        {"uranus", {15, 15}, black, planet(QSizeF(15, 15), drawUranus)},
+        {"neptune", {15, 15}, black, planet(QSizeF(15, 15), drawNeptune)},
+        {"pluto", {15, 15}, black, planet(QSizeF(15, 15), drawPluto)},
+        {"moon_small",
+         {5, 5},
+         clear,
+         [](QPainter &p) { drawMoon(p, QPointF(2.5, 2.5), 2.35, false); }},
+        {"moon_large",
+         {20, 20},
+         clear,
+         [](QPainter &p) { drawMoon(p, QPointF(10, 10), 9.85, true); }},
+        {"person", {5, 5}, black, [](QPainter &p) { drawObserver(p, QSizeF(5, 5)); }},
+    };
+    for (const Picture &picture : pictures) {
+        if (!writePicture(dir, QString::fromLatin1(picture.name), picture.size, picture.background,
+                          picture.draw))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The generator runs during builds, usually without a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 2) {
+        err() << "usage: heliodial_assetgen <output-folder>" << Qt::endl;
+        return 2;
+    }
+    QDir out(args.at(1));
+    if (!out.mkpath(QStringLiteral("."))) {
+        err() << "heliodial_assetgen: cannot create " << args.at(1) << Qt::endl;
+        return 1;
+    }
+
+    if (!writeBodies(out))
+        return 1;
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+// The body arithmetic reports faults (a NaN, an infinity, a value too large
+// for its integer) by throwing ArithmeticFault; the operations that are
+// allowed to fail catch it and answer false. Plain C++ would instead carry
+// on with undefined behaviour, so every conversion to an integer goes
+// through the checked helpers below.
+class ArithmeticFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Round to the nearest integer, halves to the even neighbour.
+std::int64_t Round(double value);
+
+// Narrow a 64-bit result into a 32-bit field, faulting when it does not fit.
+std::int32_t ToInt32(std::int64_t value);
+
+// Integer division truncating toward zero.
+constexpr int Div(int a, int b)
+{
+    return a / b;
+}
+
+// Midpoint of two integers, rounded toward the first.
+constexpr int Mid(int a, int b)
+{
+    return a + (b - a) / 2;
+}
+
+double DegToRad(double degrees);
+double RadToDeg(double radians);

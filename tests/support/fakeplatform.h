@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// A scripted platform: fixed today, fixed star seed, recorded messages and
+// answers given in advance; ending the program is only recorded.
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        MessageKind kind;
+        QString text;
+    };
+
+    QDate todayDate{2026, 12, 7};
+    std::uint32_t seed = 12345;
+    QSize screen{1280, 1024};
+    QString folder;
+    QList<Button> answers;               // taken in turn; Yes/Ok when empty
+    std::function<int(QDialog *)> modal; // drives a modal dialog; 0 when unset
+
+    QList<Message> messages;
+    QList<int> endRequests;
+    QString helpFile;
+    int helpContentsShown = 0;
+    int hourglassDepth = 0;
+
+    Button messageBox(QWidget *, MessageKind kind, const QString &text) override;
+    int runModal(QDialog *dialog) override;
+    QDate today() override { return todayDate; }
+    std::uint32_t starSeed() override { return seed; }
+    void setHourglass(bool on) override { hourglassDepth += on ? 1 : -1; }
+    void setHelpFile(const QString &name) override { helpFile = name; }
+    void showHelpContents(QWidget *) override { ++helpContentsShown; }
+    void endApplication(int exitCode) override { endRequests.append(exitCode); }
+    QSize screenSize() override { return screen; }
+    QString settingsFolder() override { return folder; }
+};

@@ -1,0 +1,34 @@
+#include "views/datepicker.h"
+
+#include <QCalendarWidget>
+#include <QLocale>
+#include <QSignalBlocker>
+
+DatePicker::DatePicker(QWidget *parent, const QString &objectName, double timeOfDay)
+    : QDateEdit(parent), m_timeOfDay(timeOfDay)
+{
+    setObjectName(objectName);
+    setCalendarPopup(true);
+    // The short format may have two-digit years; editing needs all four.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    setDisplayFormat(format);
+    setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    connect(this, &QDateEdit::dateChanged, this, &DatePicker::userChanged);
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, &DatePicker::userChanged);
+}
+
+bool DatePicker::setDay(QDate day)
+{
+    if (!day.isValid() || day < minimumDate() || day > maximumDate())
+        return false;
+    const QSignalBlocker quiet(this);
+    setDate(day);
+    return true;
+}
+
+double DatePicker::dayCount() const
+{
+    return static_cast<double>(date().toJulianDay()) + m_timeOfDay;
+}

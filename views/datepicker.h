@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDateEdit>
+
+// The status date's picker: shows and edits calendar days in the user's short
+// date format, while the value it holds also carries a fixed time of day that
+// no setting of the date changes. userChanged() is emitted for the user's
+// edits and when the drop-down calendar closes, never for setDay().
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    DatePicker(QWidget *parent, const QString &objectName, double timeOfDay);
+
+    QDate day() const { return date(); }
+    // Replaces the calendar day, keeping the time of day; false when the day
+    // lies outside the picker's range (the value is then left unchanged).
+    bool setDay(QDate day);
+    // The value as a day count with its time of day as the fraction.
+    double dayCount() const;
+    double timeOfDay() const { return m_timeOfDay; }
+
+signals:
+    void userChanged();
+
+private:
+    double m_timeOfDay;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/geometry.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture control: shows its picture stretched over its own rectangle,
+// with a hover hint. Opaque pictures paint every pixel of the picture;
+// transparent ones let what lies beneath show through their clear pixels.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget *panel, const QString &objectName, QSize size, const QString &resource = {},
+            const QString &hint = {});
+
+    void setPicture(const QPixmap &pixmap);
+    const QPixmap &picture() const { return m_pixmap; }
+
+    // Its place on the panel, and moving its centre to a point.
+    Box box() const;
+    Point centre() const { return box().centre(); }
+    void placeCentre(Point centre);
+    void centreIn(const QWidget *panel);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_pixmap;
+};

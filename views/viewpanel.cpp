@@ -1,0 +1,14 @@
+#include "views/viewpanel.h"
+
+ViewPanel::ViewPanel(QWidget *page, const QString &objectName) : QFrame(page)
+{
+    setObjectName(objectName);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setGeometry(QRect(QPoint(0, 0), LayoutSize));
+    setFixedSize(LayoutSize);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+}
