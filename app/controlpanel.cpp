@@ -47,9 +47,7 @@ TOptions::TOptions(Heliodial &app)
 {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral(" Control Panel"));
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    const QFont small = font();
 
     // Bevels first, so that the controls they frame lie above them.
     Bevel1 = MakeBevel(this, QStringLiteral("Bevel1"), {0, 35, 129, 105});
@@ -154,6 +152,11 @@ void TOptions::connectHandlers()
 {
     connect(DateTimePicker1, &DatePicker::userChanged, this, &TOptions::DateTimePicker1Change);
     connect(Button1, &QPushButton::clicked, this, &TOptions::Button1Click);
+    connect(RadioGroup1, &RadioGroup::clicked, this, &TOptions::RadioGroup1Click);
+    connect(btnOrbits, &QPushButton::clicked, this, &TOptions::btnOrbitsClick);
+    // Connected after the range and position are set, so that the clock keeps
+    // its 100 ms until the user first moves the bar.
+    connect(TrackBar1, &QSlider::valueChanged, this, &TOptions::TrackBar1Change);
 }
 
 void TOptions::setPanelHeight(int clientHeight)
@@ -175,6 +178,12 @@ TForm1 &TOptions::form1()
 void TOptions::DateTimePicker1Change()
 {
     form1().RecomputeForDate();
+    form1().RefreshOverlays(false);
+}
+
+void TOptions::TrackBar1Change()
+{
+    form1().Timer1->setInterval(TrackBar1->maximum() - TrackBar1->value());
 }
 
 void TOptions::Button1Click()
@@ -190,4 +199,32 @@ void TOptions::Button1Click()
                                             : QStringLiteral("Move by %1 days").arg(form.StepDays));
         form.checkMenuItem(form.Stopplanets1);
     }
+}
+
+void TOptions::RadioGroup1Click()
+{
+    TForm1 &form = form1();
+    if (RadioGroup1->itemIndex() == 0) {
+        form.HemisphereSign = -1;
+        form.checkMenuItem(form.North1);
+    } else if (RadioGroup1->itemIndex() == 1) {
+        form.HemisphereSign = 1;
+        form.checkMenuItem(form.South1);
+    }
+    form.RebuildScene(true);
+}
+
+void TOptions::btnOrbitsClick()
+{
+    TForm1 &form = form1();
+    form.OrbitsShown = !form.OrbitsShown;
+    if (form.OrbitsShown) {
+        form.checkMenuItem(form.Showorbits1);
+        btnOrbits->setText(QStringLiteral("Hide Orbits"));
+    } else {
+        form.checkMenuItem(form.Hideorbits1);
+        btnOrbits->setText(QStringLiteral("Show Orbits"));
+    }
+    // Rings, frames, new stars and the ring; the bodies and overlays stay.
+    form.RebuildScene(false);
 }

@@ -58,6 +58,9 @@ public:
 public slots:
     void DateTimePicker1Change();
     void Button1Click();
+    void TrackBar1Change();
+    void RadioGroup1Click();
+    void btnOrbitsClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

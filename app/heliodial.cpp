@@ -9,6 +9,8 @@
 #include "dialogs/latitudedialog.h"
 #include "dialogs/photowindow.h"
 
+#include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTabWidget>
 
@@ -18,6 +20,13 @@ Heliodial::Heliodial(Platform &platform) : m_platform(platform)
     // window caption.
     QGuiApplication::setApplicationName(QString::fromLatin1(Title));
     m_platform.setHelpFile(QString::fromLatin1(HelpFile));
+    // The windows are laid out to the pixel for a narrow 11-pixel sans font;
+    // Liberation Sans has the metrics they were drawn for.
+    QFont font = QApplication::font();
+    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
+        font.setFamily(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
     m_options = std::make_unique<TOptions>(*this);
     m_form1 = std::make_unique<TForm1>(*this);
     m_form1->FormCreate();

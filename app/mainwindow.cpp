@@ -4,10 +4,12 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/platform.h"
+#include "dialogs/aboutbox.h"
 #include "model/arithmetic.h"
 #include "model/catalogue.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
+#include "views/drawinglayer.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
 #include "views/viewpanel.h"
@@ -48,13 +50,6 @@ QList<QMenu *> SceneMenus(const TForm1 &form)
 {
     return {form.Panel2,   form.Hemisphere1, form.Movement1, form.Orbits1, form.Horizon1,
             form.Display1, form.Moon1,       form.Zo1,       form.When1};
-}
-
-std::chrono::year_month_day ToCalendarDay(QDate date)
-{
-    return std::chrono::year_month_day{std::chrono::year{date.year()},
-                                       std::chrono::month{static_cast<unsigned>(date.month())},
-                                       std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 
 } // namespace
@@ -125,11 +120,21 @@ void TForm1::FormCreate()
     TerminatorShown = false;
     panel.btnMoonPhase->setText(QStringLiteral("Show Phase"));
 
+    for (DrawingLayer *overlay : {imAllBack, imInnerBack, imOuterBack, imFarBack})
+        overlay->canvas().pen = {QColor(255, 0, 0), 1, Canvas::PenStyle::Solid};
+    DrawUnderPictures();
+    DrawZodiacRing();
+
     ClosingDown = false;
     {
         const QSignalBlocker quiet(panel.ComboBox1);
         panel.ComboBox1->setCurrentIndex(0);
     }
+    // A stored north changes the group's index, which runs the switch.
+    panel.RadioGroup1->setItemIndex(HemisphereSign == 1 ? 1 : 0);
+    ClearUnderPictures();
+    ClearOverlays();
+    onomy1Click();
     StartupDone = true;
     // Only now that the pages and bodies exist do user actions reach the handlers.
     connectHandlers();
@@ -154,6 +159,12 @@ void TForm1::connectHandlers()
             !MonthCalendar1->isAncestorOf(now) && now != MonthCalendar1)
             MonthCalendar1Exit();
     });
+    for (const ViewWidgets &view : m_views) {
+        connect(view.overlay, &DrawingLayer::doubleClicked, this, &TForm1::FormDblClick);
+        connect(view.overlay, &DrawingLayer::contextMenuRequested, PopupMenu1,
+                [this](QPoint where) { PopupMenu1->popup(where); });
+    }
+    connect(Timer1, &AnimationClock::timeout, this, &TForm1::Timer1Timer);
     connectMenuHandlers();
 }
 
@@ -225,7 +236,7 @@ void TForm1::RecomputeForDate()
     setWindowTitle(QStringLiteral("Heliodial ") + shown);
     lblStatusDate->setText(shown);
 
-    const double offset = DayOffset(ToCalendarDay(day));
+    const double offset = options().DateTimePicker1->dayOffset();
     for (int i = 0; i <= static_cast<int>(Body::Pluto); ++i)
         m_bodies[static_cast<std::size_t>(i)]->UpdatePosition(HemisphereSign, offset);
 
@@ -331,6 +342,71 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Panel1 && event->type() == QEvent::MouseButtonRelease)
         Panel1Click();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// --- The control panel's visibility, and About ---
+
+void TForm1::Hidecontrolpanel1Click()
+{
+    TOptions &panel = options();
+    const QString caption = Hidecontrolpanel1->text();
+    if (caption == QLatin1String("&Hide control panel") ||
+        caption == QLatin1String("Hide control panel")) {
+        panel.hide();
+        ControlPanelShown = false;
+        Hidecontrolpanel1->setText(QStringLiteral("Show control panel"));
+        checkMenuItem(Hidecontrolpanel2);
+    } else {
+        panel.show();
+        ControlPanelShown = true;
+        Hidecontrolpanel1->setText(QStringLiteral("Hide control panel"));
+        checkMenuItem(Showcontrolpanel1);
+    }
+}
+
+void TForm1::Hidecontrolpanel2Click()
+{
+    if (options().isVisible())
+        Hidecontrolpanel1Click();
+}
+
+void TForm1::Showcontrolpanel1Click()
+{
+    if (!options().isVisible())
+        Hidecontrolpanel1Click();
+}
+
+void TForm1::North1Click()
+{
+    if (isMenuItemChecked(North1))
+        return;
+    options().RadioGroup1->setItemIndex(0);
+    options().RadioGroup1Click();
+}
+
+void TForm1::South1Click()
+{
+    if (isMenuItemChecked(South1))
+        return;
+    options().RadioGroup1->setItemIndex(1);
+    options().RadioGroup1Click();
+}
+
+void TForm1::Hideorbits1Click()
+{
+    if (!isMenuItemChecked(Hideorbits1))
+        options().btnOrbitsClick();
+}
+
+void TForm1::Showorbits1Click()
+{
+    if (!isMenuItemChecked(Showorbits1))
+        options().btnOrbitsClick();
+}
+
+void TForm1::About1Click()
+{
+    m_platform.runModal(m_app.AboutBox());
 }
 
 // --- Closing ---

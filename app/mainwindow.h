@@ -2,12 +2,15 @@
 
 #include "model/geometry.h"
 #include "model/planet.h"
+#include "views/zodiac.h"
 
 #include <QMainWindow>
 #include <array>
+#include <map>
 #include <memory>
 
 class AnimationClock;
+class DrawingLayer;
 class ClickableLabel;
 class Heliodial;
 class Picture;
@@ -49,6 +52,9 @@ public:
     bool HorizonShown = false;
     bool PointerShown = false;
     bool TerminatorShown = false;
+    bool StarsDrawn = false;
+    // Where the zodiac's boundaries meet the border, from the last ring drawn.
+    ::BoundaryPoints BoundaryPoints{};
 
     TPlanet &body(Body which) const;
 
@@ -73,6 +79,35 @@ public:
     Picture *iOuterSun, *iOuterEarth, *iOuterMars, *iOuterJupiter, *iOuterSaturn;
     Picture *iFarSun, *iFarEarth, *iFarUranus, *iFarNeptune, *iFarPluto;
     Picture *iLargeEarth, *ilargeMoon, *iMoonSun;
+    Picture *imMoonPhases;
+    Picture *imAllPlanetsManPosn, *imInnerManPosn, *imOuterManPosn, *imFarManPosn;
+
+    // --- Drawing layers and degree labels, per view ---
+    DrawingLayer *imAllUnder, *imInnerUnder, *imOuterUnder, *imFarUnder, *imMoonUnder;
+    DrawingLayer *imAllBack, *imInnerBack, *imOuterBack, *imFarBack, *imMoonBack;
+    QLabel *lblAll0Degrees, *lblAll90Degrees, *lblAll180Degrees, *lblAll270Degrees;
+    QLabel *lblinner0Degrees, *lblInner90Degrees, *lblInner180Degrees, *lblInner270Degrees;
+    QLabel *lblOuter0Degrees, *lblOuter90Degrees, *lblOuter180Degrees, *lblOuter270Degrees;
+    QLabel *lblFar0Degrees, *lblFar90Degrees, *lblFar180Degrees, *lblFar270Degrees;
+    QLabel *lblMoon0Degrees, *lblMoon90Degrees, *lblMoon180Degrees, *lblMoon270Degrees;
+
+    // One view's widgets, for the operations that visit every view in order.
+    struct ViewWidgets {
+        ViewPanel *panel;
+        DrawingLayer *under;
+        DrawingLayer *overlay;
+        QLabel *label0, *label90, *label180, *label270;
+    };
+    const std::array<ViewWidgets, 5> &views() const { return m_views; }
+    QMenu *PopupMenu1;
+    QAction *Hidecontrolpanel1;
+
+    // The name pictures of one family member ("Aries", "Taurus2", ...) on the
+    // five views, in view order.
+    const std::array<Picture *, 5> &namePictures(const QString &name) const
+    {
+        return m_namePictures.at(name);
+    }
 
     // --- Menus ---
     QMenu *File1, *Panel2, *Hemisphere1, *Movement1, *Orbits1, *Horizon1, *Display1, *Moon1, *Zo1,
@@ -103,6 +138,41 @@ public slots:
     // The creation sequence; run by the program once the window exists.
     void FormCreate();
     void RecomputeForDate();
+    void Timer1Timer();
+
+    // The static layers and the scene rebuild.
+    void ClearUnderPictures();
+    void DrawUnderPictures();
+    void DrawStarField();
+    void PlaceDegreeLabels();
+    // Clears the under-pictures and draws them anew with a fresh star field;
+    // the hemisphere and arrangement switches also recompute the scene.
+    void RebuildScene(bool recompute);
+
+    // The zodiac ring.
+    void DrawZodiacRing();
+    void SetNameVisibility();
+    void PlaceConstellationNames();
+    void onomy1Click();
+    void ology1Click();
+
+    // Menu faces of the hemisphere and orbit switches.
+    void North1Click();
+    void South1Click();
+    void Hideorbits1Click();
+    void Showorbits1Click();
+
+    // The overlay pictures: the one path by which they are redrawn.
+    void ClearOverlays();
+    void RefreshOverlays(bool force);
+
+    void Stopplanets1Click();
+    void Moveplanets1Click();
+    void FormDblClick();
+    void Hidecontrolpanel1Click();
+    void Hidecontrolpanel2Click();
+    void Showcontrolpanel1Click();
+    void About1Click();
     void PlacePictures();
     bool ComputeSunMark();
 
@@ -118,6 +188,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     class WindowGeometry;
@@ -125,6 +196,13 @@ private:
     void buildPages();
     void buildStatsPage(QWidget *page);
     void buildViewPictures();
+    void buildViewLayers();
+    void buildNamePictures();
+    void stackViews();
+    // The status date moved by `days`, held at the picker's limits.
+    void stepStatusDate(int days);
+    void reportCalculationError();
+    Arrangement arrangement() const;
     void buildMenus();
     void connectHandlers();
     void connectMenuHandlers();
@@ -137,6 +215,8 @@ private:
     Platform &m_platform;
     std::unique_ptr<WindowGeometry> m_geometry;
     std::vector<std::unique_ptr<TPlanet>> m_bodies;
+    std::array<ViewWidgets, 5> m_views{};
+    std::map<QString, std::array<Picture *, 5>> m_namePictures;
     int m_currentPage = 0;
     bool m_quietPageSwitch = false;
 };

@@ -3,12 +3,16 @@
 #include "app/mainwindow.h"
 
 #include "views/clickablelabel.h"
+#include "views/drawinglayer.h"
 #include "views/picture.h"
+#include "views/stacking.h"
 #include "views/viewpanel.h"
+#include "views/zodiac.h"
 
 #include <QCalendarWidget>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -23,6 +27,25 @@ constexpr QSize SunSize{25, 25};
 constexpr QSize SmallSize{15, 15};
 constexpr QSize EarthSize{20, 20};
 constexpr QSize SaturnSize{30, 20};
+
+// A degree label: yellow bold text on opaque black, of a fixed size.
+QLabel *DegreeLabel(QWidget *panel, const QString &name, const QString &caption, int width)
+{
+    auto *label = new QLabel(caption, panel);
+    label->setObjectName(name);
+    label->setFixedSize(width, 16);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    label->setPalette(colours);
+    return label;
+}
 
 Picture *BodyPicture(QWidget *panel, const char *name, QSize size, const char *file,
                      const char *hint)
@@ -61,6 +84,9 @@ void TForm1::buildPages()
             *panels[index] = new ViewPanel(page, QString::fromLatin1(panelNames[index]));
     }
     buildViewPictures();
+    buildViewLayers();
+    buildNamePictures();
+    stackViews();
 }
 
 void TForm1::buildStatsPage(QWidget *page)
@@ -148,4 +174,112 @@ void TForm1::buildViewPictures()
     iLargeEarth = BodyPicture(MoonPanel, "iLargeEarth", {40, 40}, "earth_large", "Earth");
     ilargeMoon = BodyPicture(MoonPanel, "ilargeMoon", {20, 20}, "moon_large", "Moon");
     iMoonSun = BodyPicture(MoonPanel, "iMoonSun", SunSize, "sun", "Sun");
+}
+
+void TForm1::buildViewLayers()
+{
+    // Both layers fill the panel inside its bevel.
+    const QRect inside(1, 1, 739, 482);
+    const struct {
+        ViewPanel *panel;
+        const char *prefix;
+        const char *zeroPrefix;
+        DrawingLayer **under;
+        DrawingLayer **overlay;
+        QLabel **labels[4];
+    } rows[] = {
+        {AllPanel,
+         "All",
+         "All",
+         &imAllUnder,
+         &imAllBack,
+         {&lblAll0Degrees, &lblAll90Degrees, &lblAll180Degrees, &lblAll270Degrees}},
+        {InnerPanel,
+         "Inner",
+         "inner",
+         &imInnerUnder,
+         &imInnerBack,
+         {&lblinner0Degrees, &lblInner90Degrees, &lblInner180Degrees, &lblInner270Degrees}},
+        {OuterPanel,
+         "Outer",
+         "Outer",
+         &imOuterUnder,
+         &imOuterBack,
+         {&lblOuter0Degrees, &lblOuter90Degrees, &lblOuter180Degrees, &lblOuter270Degrees}},
+        {FarPanel,
+         "Far",
+         "Far",
+         &imFarUnder,
+         &imFarBack,
+         {&lblFar0Degrees, &lblFar90Degrees, &lblFar180Degrees, &lblFar270Degrees}},
+        {MoonPanel,
+         "Moon",
+         "Moon",
+         &imMoonUnder,
+         &imMoonBack,
+         {&lblMoon0Degrees, &lblMoon90Degrees, &lblMoon180Degrees, &lblMoon270Degrees}},
+    };
+    std::size_t index = 0;
+    for (const auto &row : rows) {
+        const QString prefix = QString::fromLatin1(row.prefix);
+        *row.under = new DrawingLayer(
+            row.panel, QStringLiteral("im") + prefix + QStringLiteral("Under"), inside);
+        (*row.under)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        *row.overlay = new DrawingLayer(
+            row.panel, QStringLiteral("im") + prefix + QStringLiteral("Back"), inside);
+        const auto labelName = [&](const QString &viewName, const char *degrees) {
+            return QStringLiteral("lbl") + viewName + QLatin1String(degrees) +
+                   QStringLiteral("Degrees");
+        };
+        *row.labels[0] = DegreeLabel(row.panel, labelName(QString::fromLatin1(row.zeroPrefix), "0"),
+                                     QStringLiteral("0"), 9);
+        *row.labels[1] = DegreeLabel(row.panel, labelName(prefix, "90"), QStringLiteral("90"), 17);
+        *row.labels[2] =
+            DegreeLabel(row.panel, labelName(prefix, "180"), QStringLiteral("180"), 25);
+        *row.labels[3] =
+            DegreeLabel(row.panel, labelName(prefix, "270"), QStringLiteral("270"), 25);
+        m_views[index++] = {row.panel,      *row.under,     *row.overlay,  *row.labels[0],
+                            *row.labels[1], *row.labels[2], *row.labels[3]};
+    }
+
+    const QString person = QStringLiteral(":/bodies/person.png");
+    const QString where =
+        QStringLiteral("Location of the person for whom the horizon line is shown");
+    imAllPlanetsManPosn =
+        new Picture(AllPanel, QStringLiteral("imAllPlanetsManPosn"), {5, 5}, person, where);
+    imInnerManPosn =
+        new Picture(InnerPanel, QStringLiteral("imInnerManPosn"), {5, 5}, person, where);
+    imOuterManPosn =
+        new Picture(OuterPanel, QStringLiteral("imOuterManPosn"), {5, 5}, person, where);
+    imFarManPosn = new Picture(FarPanel, QStringLiteral("imFarManPosn"), {5, 5}, person, where);
+    for (Picture *marker : {imAllPlanetsManPosn, imInnerManPosn, imOuterManPosn, imFarManPosn})
+        marker->hide();
+
+    imMoonPhases = new Picture(MoonPanel, QStringLiteral("imMoonPhases"), {100, 100}, QString(),
+                               QStringLiteral("Moon's phase"));
+    imMoonPhases->hide();
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Hidecontrolpanel1 = PopupMenu1->addAction(QStringLiteral("Hide control panel"));
+    Hidecontrolpanel1->setObjectName(QStringLiteral("Hidecontrolpanel1"));
+}
+
+void TForm1::buildNamePictures()
+{
+    for (const QString &name : Constellations + AlternateNames) {
+        const Size size = NamePictureSize(name);
+        std::array<Picture *, 5> &family = m_namePictures[name];
+        for (std::size_t i = 0; i < family.size(); ++i) {
+            family[i] = new Picture(m_views[i].panel, NamePictureName(AllViews[i], name),
+                                    {size.width, size.height},
+                                    QStringLiteral(":/names/%1.png").arg(name.toLower()));
+        }
+    }
+}
+
+void TForm1::stackViews()
+{
+    for (std::size_t i = 0; i < m_views.size(); ++i)
+        ApplyStacking(m_views[i].panel, StackingOrder(AllViews[i]));
 }

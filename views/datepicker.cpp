@@ -1,5 +1,7 @@
 #include "views/datepicker.h"
 
+#include "model/catalogue.h"
+
 #include <QCalendarWidget>
 #include <QLocale>
 #include <QSignalBlocker>
@@ -31,4 +33,12 @@ bool DatePicker::setDay(QDate day)
 double DatePicker::dayCount() const
 {
     return static_cast<double>(date().toJulianDay()) + m_timeOfDay;
+}
+
+double DatePicker::dayOffset() const
+{
+    const QDate day = date();
+    return DayOffset(std::chrono::year_month_day{
+        std::chrono::year{day.year()}, std::chrono::month{static_cast<unsigned>(day.month())},
+        std::chrono::day{static_cast<unsigned>(day.day())}});
 }

@@ -18,6 +18,8 @@ public:
     // The value as a day count with its time of day as the fraction.
     double dayCount() const;
     double timeOfDay() const { return m_timeOfDay; }
+    // Whole days from the epoch to the calendar day held.
+    double dayOffset() const;
 
 signals:
     void userChanged();

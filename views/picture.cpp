@@ -1,5 +1,7 @@
 #include "views/picture.h"
 
+#include <QMouseEvent>
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -65,4 +67,11 @@ void Picture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_pixmap);
+}
+
+void Picture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Pictures and panels have no double-click of their own; the main window
+    // must not take theirs for its own.
+    event->accept();
 }

@@ -24,6 +24,7 @@ public:
     void centreIn(const QWidget *panel);
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

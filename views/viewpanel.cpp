@@ -1,5 +1,7 @@
 #include "views/viewpanel.h"
 
+#include <QMouseEvent>
+
 ViewPanel::ViewPanel(QWidget *page, const QString &objectName) : QFrame(page)
 {
     setObjectName(objectName);
@@ -11,4 +13,11 @@ ViewPanel::ViewPanel(QWidget *page, const QString &objectName) : QFrame(page)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+}
+
+void ViewPanel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Pictures and panels have no double-click of their own; the main window
+    // must not take theirs for its own.
+    event->accept();
 }

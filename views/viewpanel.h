@@ -14,4 +14,7 @@ public:
     ViewPanel(QWidget *page, const QString &objectName);
 
     Size panelSize() const { return {width(), height()}; }
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };

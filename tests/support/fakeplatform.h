@@ -31,7 +31,8 @@ public:
     Button messageBox(QWidget *, MessageKind kind, const QString &text) override;
     int runModal(QDialog *dialog) override;
     QDate today() override { return todayDate; }
-    std::uint32_t starSeed() override { return seed; }
+    // Each star field gets the next seed, as a clock would give.
+    std::uint32_t starSeed() override { return seed++; }
     void setHourglass(bool on) override { hourglassDepth += on ? 1 : -1; }
     void setHelpFile(const QString &name) override { helpFile = name; }
     void showHelpContents(QWidget *) override { ++helpContentsShown; }

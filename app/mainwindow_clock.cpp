@@ -1,0 +1,79 @@
+// The animation clock: one tick moves the status date by StepDays and brings
+// the whole scene along.
+#include "app/mainwindow.h"
+
+#include "app/animationclock.h"
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
+#include "app/platform.h"
+#include "model/catalogue.h"
+#include "views/datepicker.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString CalculationError = QStringLiteral(
+    "Sorry. There has been a calculation error in plotting the planets'' positions .  The "
+    "Heliodial will be closed down");
+
+} // namespace
+
+void TForm1::stepStatusDate(int days)
+{
+    DatePicker &picker = *options().DateTimePicker1;
+    // Past the picker's range the date stays at the limit: no wrap.
+    const qint64 day =
+        std::clamp(picker.day().toJulianDay() + days, picker.minimumDate().toJulianDay(),
+                   picker.maximumDate().toJulianDay());
+    picker.setDay(QDate::fromJulianDay(day));
+}
+
+void TForm1::Timer1Timer()
+{
+    stepStatusDate(StepDays);
+    const double offset = options().DateTimePicker1->dayOffset();
+    bool failed = false;
+    for (const std::unique_ptr<TPlanet> &b : m_bodies)
+        failed = !b->UpdatePosition(HemisphereSign, offset) || failed;
+    if (failed)
+        reportCalculationError();
+    PlacePictures();
+    options().DateTimePicker1Change();
+    RefreshOverlays(false);
+}
+
+void TForm1::reportCalculationError()
+{
+    // A message box runs its own event loop and the clock would go on
+    // ticking into it: stop it first, so that exactly one box shows.
+    Timer1->setEnabled(false);
+    m_platform.messageBox(this, Platform::MessageKind::Error, CalculationError);
+    ClosingDown = true;
+    m_platform.endApplication(0);
+}
+
+void TForm1::Stopplanets1Click()
+{
+    if (!isMenuItemChecked(Stopplanets1))
+        options().Button1Click();
+}
+
+void TForm1::Moveplanets1Click()
+{
+    if (!isMenuItemChecked(Moveplanets1))
+        options().Button1Click();
+}
+
+void TForm1::FormDblClick()
+{
+    options().Button1Click();
+}
+
+void TForm1::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        FormDblClick();
+    QMainWindow::mouseDoubleClickEvent(event);
+}

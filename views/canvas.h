@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <cstdint>
+
+// A drawing surface with the habits of the pictures the program draws on:
+// a pen that keeps its colour, width and style between drawings, a current
+// position for move-to/line-to, lines that leave out their end point,
+// ellipses inscribed in [left, right) x [top, bottom), and a transparent
+// background (the cleared colour is not drawn).
+class Canvas {
+public:
+    enum class PenStyle { Solid, Dot };
+    struct Pen {
+        QColor colour = Qt::black;
+        int width = 1;
+        PenStyle style = PenStyle::Solid;
+        friend bool operator==(const Pen &, const Pen &) = default;
+    };
+
+    explicit Canvas(QSize size);
+
+    const QImage &image() const { return m_image; }
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+
+    Pen pen;
+
+    // Every pixel back to transparent.
+    void clear();
+    void moveTo(std::int64_t x, std::int64_t y);
+    // A line from the current position to (x, y), without (x, y) itself; end
+    // points far outside the picture are clipped first.
+    void lineTo(std::int64_t x, std::int64_t y);
+    void line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+    // The outline of the ellipse inscribed in the rectangle; the inside is
+    // left transparent.
+    void ellipse(int left, int top, int right, int bottom);
+
+    QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
+    bool isSet(int x, int y) const;
+
+    // Bumped by every drawing, so a view knows when to repaint.
+    std::uint64_t generation() const { return m_generation; }
+
+private:
+    void plot(std::int64_t x, std::int64_t y);
+
+    QImage m_image;
+    std::int64_t m_x = 0;
+    std::int64_t m_y = 0;
+    std::uint64_t m_generation = 0;
+};
