@@ -11,10 +11,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 
 namespace {
@@ -91,6 +93,9 @@ TOptions::TOptions(Heliodial &app)
 
     meHours = new QLineEdit(QStringLiteral("12"), this);
     meHours->setObjectName(QStringLiteral("meHours"));
+    meHours->setMaxLength(2);
+    meHours->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), meHours));
     meHours->setGeometry(38, 182, 41, 21);
 
     UpDownHours = new UpDown(this, QStringLiteral("UpDownHours"), meHours, 0, 13, 12);
@@ -154,9 +159,26 @@ void TOptions::connectHandlers()
     connect(Button1, &QPushButton::clicked, this, &TOptions::Button1Click);
     connect(RadioGroup1, &RadioGroup::clicked, this, &TOptions::RadioGroup1Click);
     connect(btnOrbits, &QPushButton::clicked, this, &TOptions::btnOrbitsClick);
+    connect(btnHorizon, &QPushButton::clicked, this, &TOptions::btnHorizonClick);
+    connect(UpDownHours, &UpDown::clicked, this, &TOptions::UpDownHoursClick);
+    connect(meHours, &QLineEdit::textChanged, this, &TOptions::meHoursChange);
+    meHours->installEventFilter(this);
+    connect(rgDaylightSaving, &RadioGroup::clicked, this, &TOptions::rgDaylightSavingClick);
     // Connected after the range and position are set, so that the clock keeps
     // its 100 ms until the user first moves the bar.
     connect(TrackBar1, &QSlider::valueChanged, this, &TOptions::TrackBar1Change);
+}
+
+bool TOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    // The hour field's exit: the focus moving to another control, not the
+    // window losing the focus.
+    if (watched == meHours && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            meHoursExit();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TOptions::setPanelHeight(int clientHeight)

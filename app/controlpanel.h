@@ -61,9 +61,15 @@ public slots:
     void TrackBar1Change();
     void RadioGroup1Click();
     void btnOrbitsClick();
+    void btnHorizonClick();
+    void UpDownHoursClick();
+    void meHoursChange();
+    void meHoursExit();
+    void rgDaylightSavingClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();

@@ -87,6 +87,8 @@ void TForm1::FormCreate()
     StartupDone = false;
     HemisphereSign = 1;
     Latitude = 0;
+    // Its handler checks the menu item; before the end of creation it draws nothing.
+    panel.rgDaylightSaving->setItemIndex(0);
     ControlPanelShown = true;
     WasMoving = false;
     StepDays = 1;
@@ -132,6 +134,10 @@ void TForm1::FormCreate()
     }
     // A stored north changes the group's index, which runs the switch.
     panel.RadioGroup1->setItemIndex(HemisphereSign == 1 ? 1 : 0);
+    // Twice: drawn once, which places the markers, then hidden with every
+    // caption and check set.
+    panel.btnHorizonClick();
+    panel.btnHorizonClick();
     ClearUnderPictures();
     ClearOverlays();
     onomy1Click();

@@ -99,6 +99,7 @@ public:
         QLabel *label0, *label90, *label180, *label270;
     };
     const std::array<ViewWidgets, 5> &views() const { return m_views; }
+    std::array<Picture *, 4> personMarkers() const;
     QMenu *PopupMenu1;
     QAction *Hidecontrolpanel1;
 
@@ -155,6 +156,14 @@ public slots:
     void PlaceConstellationNames();
     void onomy1Click();
     void ology1Click();
+
+    // The horizon line and its menu faces.
+    void DrawHorizon();
+    void Hidehorizon1Click();
+    void Showhorizon1Click();
+    void No1Click();
+    void Yes1Click();
+    void Latitude1Click();
 
     // Menu faces of the hemisphere and orbit switches.
     void North1Click();

@@ -155,6 +155,6 @@ void TForm1::RefreshOverlays(bool force)
     if (!HorizonShown && !PointerShown && !TerminatorShown && !force)
         return;
     ClearOverlays();
-    for (const ViewWidgets &view : m_views)
-        view.overlay->refresh();
+    if (HorizonShown)
+        DrawHorizon();
 }

@@ -35,10 +35,14 @@ double DatePicker::dayCount() const
     return static_cast<double>(date().toJulianDay()) + m_timeOfDay;
 }
 
-double DatePicker::dayOffset() const
+std::chrono::year_month_day DatePicker::calendarDay() const
 {
     const QDate day = date();
-    return DayOffset(std::chrono::year_month_day{
-        std::chrono::year{day.year()}, std::chrono::month{static_cast<unsigned>(day.month())},
-        std::chrono::day{static_cast<unsigned>(day.day())}});
+    return {std::chrono::year{day.year()}, std::chrono::month{static_cast<unsigned>(day.month())},
+            std::chrono::day{static_cast<unsigned>(day.day())}};
+}
+
+double DatePicker::dayOffset() const
+{
+    return DayOffset(calendarDay());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateEdit>
+#include <chrono>
 
 // The status date's picker: shows and edits calendar days in the user's short
 // date format, while the value it holds also carries a fixed time of day that
@@ -18,6 +19,7 @@ public:
     // The value as a day count with its time of day as the fraction.
     double dayCount() const;
     double timeOfDay() const { return m_timeOfDay; }
+    std::chrono::year_month_day calendarDay() const;
     // Whole days from the epoch to the calendar day held.
     double dayOffset() const;
 
