@@ -66,6 +66,8 @@ public slots:
     void meHoursChange();
     void meHoursExit();
     void rgDaylightSavingClick();
+    void ComboBox1Change();
+    void btnPointerClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

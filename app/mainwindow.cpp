@@ -124,6 +124,10 @@ void TForm1::FormCreate()
 
     for (DrawingLayer *overlay : {imAllBack, imInnerBack, imOuterBack, imFarBack})
         overlay->canvas().pen = {QColor(255, 0, 0), 1, Canvas::PenStyle::Solid};
+    PointerEarth = iInnerearth;
+    PointerBody = iInnerMercury;
+    PointerOverlay = imInnerBack;
+    PointerPanel = InnerPanel;
     DrawUnderPictures();
     DrawZodiacRing();
 

@@ -127,6 +127,21 @@ public:
     QAction *Nextalignmemt1;
     QAction *Contents1, *About1;
 
+    // The direction pointer's four references, and the row of each target.
+    Picture *PointerEarth = nullptr;
+    Picture *PointerBody = nullptr;
+    DrawingLayer *PointerOverlay = nullptr;
+    ViewPanel *PointerPanel = nullptr;
+    struct PointerTarget {
+        QAction *item;
+        int page;
+        Picture *earth;
+        Picture *body;
+        DrawingLayer *overlay;
+        ViewPanel *panel;
+    };
+    std::vector<PointerTarget> pointerTargets() const;
+
     // Only handlers check menu items; a check unchecks the rest of its group.
     void checkMenuItem(QAction *item);
     bool isMenuItemChecked(const QAction *item) const;
@@ -164,6 +179,22 @@ public slots:
     void No1Click();
     void Yes1Click();
     void Latitude1Click();
+    void Nextalignmemt1Click();
+
+    // The direction pointer.
+    void DrawPointer(Picture *earth, Picture *target, DrawingLayer *overlay, ViewPanel *panel);
+    void SelectPointerTarget();
+    void ToMercury1Click();
+    void ToVenus1Click();
+    void Tomars1Click();
+    void ToJupiter1Click();
+    void ToSaturn1Click();
+    void ToUranus1Click();
+    void ToNeptune1Click();
+    void ToPluto1Click();
+    void ToMoon2Click();
+    void Hidedirection1Click();
+    void Showdirection1Click();
 
     // Menu faces of the hemisphere and orbit switches.
     void North1Click();
@@ -212,6 +243,7 @@ private:
     void stepStatusDate(int days);
     void reportCalculationError();
     Arrangement arrangement() const;
+    void choosePointerTarget(QAction *item);
     void buildMenus();
     void connectHandlers();
     void connectMenuHandlers();

@@ -157,4 +157,6 @@ void TForm1::RefreshOverlays(bool force)
     ClearOverlays();
     if (HorizonShown)
         DrawHorizon();
+    if (PointerShown)
+        DrawPointer(PointerEarth, PointerBody, PointerOverlay, PointerPanel);
 }

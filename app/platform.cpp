@@ -10,9 +10,11 @@
 #include <QMessageBox>
 #include <QScreen>
 
-Platform::Button QtPlatform::messageBox(QWidget *parent, MessageKind kind, const QString &text)
+Platform::Button QtPlatform::messageBox(QWidget *parent, MessageKind kind, const QString &message)
 {
     const QString title = QGuiApplication::applicationName();
+    // The texts break their lines with carriage returns.
+    const QString text = QString(message).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     switch (kind) {
     case MessageKind::Error:
         QMessageBox::critical(parent, title, text, QMessageBox::Ok);

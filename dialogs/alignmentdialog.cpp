@@ -1,8 +1,155 @@
 #include "dialogs/alignmentdialog.h"
 
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
+#include "app/mainwindow.h"
+#include "app/platform.h"
+#include "model/alignment.h"
+#include "model/catalogue.h"
+#include "views/datepicker.h"
+#include "views/updown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+
+namespace {
+
+const QDate EpochDate(2002, 1, 1);
+
+QLabel *WrappedLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
 TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app)
 {
     setObjectName(QStringLiteral("FAlignment"));
     setWindowTitle(QStringLiteral("  Planet Alignment"));
     setFixedSize(131, 330);
+    const QSize screen = app.platform().screenSize();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+
+    Label1 = WrappedLabel(this, "Label1", QStringLiteral("Select any two or more planets"),
+                          {18, 8, 73, 26});
+    const char *names[] = {"Mercury", "Venus",  "Mars",    "Jupiter",
+                           "Saturn",  "Uranus", "Neptune", "Pluto"};
+    for (int k = 0; k < 8; ++k) {
+        auto *box = new QCheckBox(QString::fromLatin1(names[k]), this);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
+        box->setGeometry(19, 43 + 24 * k, 97, 17);
+        CheckBoxes[static_cast<std::size_t>(k)] = box;
+    }
+    Label2 = WrappedLabel(this, "Label2", QStringLiteral("Maximum angular separation"),
+                          {16, 237, 49, 39});
+
+    // Two digit places; a blank place reads as nothing.
+    meDegrees = new QLineEdit(QStringLiteral("5 "), this);
+    meDegrees->setObjectName(QStringLiteral("meDegrees"));
+    meDegrees->setGeometry(76, 245, 25, 21);
+    meDegrees->setMaxLength(2);
+    meDegrees->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9 ]{0,2}")), meDegrees));
+    UpDown1 = new UpDown(this, QStringLiteral("UpDown1"), meDegrees, 2, 10, 5);
+    UpDown1->setGeometry(101, 245, 16, 21);
+    // Typed degrees move the arrows too, held within their range.
+    connect(meDegrees, &QLineEdit::textEdited, this, [this](const QString &text) {
+        bool isNumber = false;
+        const int typed = QString(text).remove(QLatin1Char(' ')).toInt(&isNumber);
+        if (isNumber)
+            UpDown1->adoptPosition(typed);
+    });
+
+    BitBtn1 = new QPushButton(QStringLiteral("Find next alignment"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(12, 293, 108, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFAlignment::BitBtn1Click);
+}
+
+void TFAlignment::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Shown by the program, not restored from minimised by the user.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFAlignment::FormShow()
+{
+    LastAlignmentDate.reset();
+}
+
+void TFAlignment::BitBtn1Click()
+{
+    Platform &platform = m_app.platform();
+    alignment::Query query;
+    int ticked = 0;
+    for (std::size_t i = 0; i < CheckBoxes.size(); ++i) {
+        query.ticked[i] = CheckBoxes[i]->isChecked();
+        ticked += query.ticked[i];
+    }
+    if (ticked < 2) {
+        if (platform.messageBox(this, Platform::MessageKind::Confirmation,
+                                QStringLiteral("You must choose at least two planets\r\rDo you "
+                                               "want to quit now?")) == Platform::Button::Yes)
+            close();
+        return;
+    }
+
+    bool hasDigits = false;
+    query.maxSeparation = QString(meDegrees->text()).remove(QLatin1Char(' ')).toInt(&hasDigits);
+    if (!hasDigits) {
+        platform.messageBox(this, Platform::MessageKind::Information,
+                            QStringLiteral("Please enter the maximum angular separation in whole "
+                                           "degrees."));
+        meDegrees->setFocus();
+        return;
+    }
+
+    TForm1 &form = *m_app.Form1();
+    DatePicker &picker = *m_app.Options()->DateTimePicker1;
+    query.hemisphereSign = form.HemisphereSign;
+    query.startOffset = static_cast<double>(EpochDate.daysTo(picker.day())) + picker.timeOfDay();
+    query.endOffset = alignment::EndOffset();
+    if (LastAlignmentDate)
+        query.lastAccepted = static_cast<double>(EpochDate.daysTo(*LastAlignmentDate));
+
+    platform.setHourglass(true);
+    const alignment::Result result = alignment::FindNextAlignment(query);
+    platform.setHourglass(false);
+
+    if (!result.found) {
+        platform.messageBox(
+            this, Platform::MessageKind::Information,
+            QStringLiteral("No alignment of the selected planets has been found by 31/12/2500"));
+        return;
+    }
+    const QDate best = EpochDate.addDays(static_cast<qint64>(std::floor(result.bestOffset)));
+    const QString question = QStringLiteral("The next alignment is on ") +
+                             QLocale().toString(best, QLocale::ShortFormat) + QStringLiteral("\r") +
+                             QStringLiteral("\r") +
+                             QStringLiteral("Do you want to re-set the Calendar to that date?");
+    if (platform.messageBox(this, Platform::MessageKind::Confirmation, question) !=
+        Platform::Button::Yes) {
+        close();
+        return;
+    }
+    picker.setDay(best);
+    m_app.Options()->DateTimePicker1Change();
+    if (form.PointerShown) {
+        m_app.Options()->btnPointerClick();
+        m_app.Options()->btnPointerClick();
+    }
+    LastAlignmentDate = best;
 }

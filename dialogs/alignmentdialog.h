@@ -1,15 +1,40 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
+#include <array>
+#include <optional>
 
 class Heliodial;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class UpDown;
 
-// The alignment finder: when do the ticked planets next line up as seen from
-// the Earth.
+// "  Planet Alignment": when do the ticked planets next line up as seen from
+// the Earth. Shown without blocking; stays open after a search.
 class TFAlignment : public QDialog {
     Q_OBJECT
 public:
     explicit TFAlignment(Heliodial &app);
+
+    QLabel *Label1;
+    std::array<QCheckBox *, 8> CheckBoxes{}; // CheckBox1 ... CheckBox8
+    QLabel *Label2;
+    QLineEdit *meDegrees;
+    UpDown *UpDown1;
+    QPushButton *BitBtn1;
+
+    // The alignment the user accepted last; none since the dialog was shown.
+    std::optional<QDate> LastAlignmentDate;
+
+public slots:
+    void FormShow();
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     Heliodial &m_app;

@@ -1,21 +1,12 @@
 #include "model/arithmetic.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-std::int64_t Round(double value)
+void ThrowInvalidOperation()
 {
-    // 2^63 is the first double outside the int64 range.
-    constexpr double limit = 9223372036854775808.0;
-    if (!std::isfinite(value) || value >= limit || value < -limit)
-        throw ArithmeticFault("invalid floating point operation");
-    // llrint honours the current rounding mode, which is round-to-nearest-even
-    // unless someone changed it; guard against that rather than trust it.
-    if (std::fegetround() != FE_TONEAREST)
-        std::fesetround(FE_TONEAREST);
-    return std::llrint(value);
+    throw ArithmeticFault("invalid floating point operation");
 }
 
 std::int32_t ToInt32(std::int64_t value)

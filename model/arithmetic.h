@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -13,8 +14,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Round to the nearest integer, halves to the even neighbour.
-std::int64_t Round(double value);
+[[noreturn]] void ThrowInvalidOperation();
+
+// Round to the nearest integer, halves to the even neighbour (llrint in the
+// default rounding mode, which nothing in the program changes).
+inline std::int64_t Round(double value)
+{
+    // 2^63 is the first double outside the int64 range; NaN fails both tests.
+    constexpr double limit = 9223372036854775808.0;
+    if (!(value < limit && value >= -limit))
+        ThrowInvalidOperation();
+    return std::llrint(value);
+}
 
 // Narrow a 64-bit result into a 32-bit field, faulting when it does not fit.
 std::int32_t ToInt32(std::int64_t value);

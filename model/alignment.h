@@ -1,0 +1,61 @@
+#pragma once
+
+// The alignment finder's search: the next day on which chosen planets stand
+// in one direction as seen from the Earth, on a plane of its own that is
+// independent of the views.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace alignment {
+
+// The search plane: 3200 x 3200 units, the Sun at (1600, 1600), 40 units per
+// astronomical unit, y growing downwards.
+struct PlanePoint {
+    std::int64_t x;
+    std::int64_t y;
+};
+PlanePoint PlanePosition(double longitude, double meanDistance);
+
+// Direction from the Earth's point to a body's, 0 up, growing clockwise.
+double BearingFromEarth(PlanePoint earth, PlanePoint body);
+
+// Separation of two whole-degree bearings, measured across 0/360 when one
+// lies in the first quadrant and the other in the last.
+int Separation(int first, int other);
+
+// The eight planets the finder offers, in the order of its check boxes.
+enum Planet { Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
+
+struct Query {
+    std::array<bool, 8> ticked{};
+    int maxSeparation = 5;
+    std::int32_t hemisphereSign = 1;
+    // Days from the epoch to the date picker's value, its time of day kept
+    // as the fraction.
+    double startOffset = 0;
+    // Days from the epoch to the last day searched (31 December 2500 at the
+    // start of the day).
+    double endOffset = 0;
+    // The alignment the user accepted last, as a day offset; none since the
+    // dialog was shown.
+    std::optional<double> lastAccepted;
+};
+
+struct Result {
+    bool found = false;     // the search stopped before the end date
+    double bestOffset = 0;  // the day of the narrowest separation
+    double endedOffset = 0; // the day the search stopped on
+    int bestSeparation = 0;
+};
+
+// Walks forward a day at a time from the day after the start. Needs at least
+// two ticked planets (with fewer it reports nothing found).
+Result FindNextAlignment(const Query &query);
+
+// The last day the search tests: 31 December 2500, as an offset from the
+// epoch.
+double EndOffset();
+
+} // namespace alignment
