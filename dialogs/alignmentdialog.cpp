@@ -9,7 +9,9 @@
 #include "views/datepicker.h"
 #include "views/updown.h"
 
+#include "views/wrappedlabel.h"
 #include <QCheckBox>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -20,16 +22,6 @@
 namespace {
 
 const QDate EpochDate(2002, 1, 1);
-
-QLabel *WrappedLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    return label;
-}
 
 } // namespace
 

@@ -5,25 +5,13 @@
 #include "app/mainwindow.h"
 #include "views/digitfield.h"
 
+#include "views/wrappedlabel.h"
 #include <QFocusEvent>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-namespace {
-
-QLabel *WrappedLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    return label;
-}
-
-} // namespace
 
 TFLatitude::TFLatitude(Heliodial &app)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_app(app)

@@ -1,39 +1,80 @@
-// Renders every page of the main window and the control panel to PNG files,
+// Renders the pages, the control panel and the dialogs to PNG files,
 // offscreen, for the README: heliodial_screenshots <folder>
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
+#include "dialogs/alignmentdialog.h"
+#include "dialogs/latitudedialog.h"
 #include "views/datepicker.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
 #include <functional>
 
 namespace {
 
+class Shooter {
+public:
+    explicit Shooter(QDir folder) : m_folder(std::move(folder)) {}
+
+    bool save(QWidget *widget, const QString &name)
+    {
+        widget->show();
+        QApplication::processEvents();
+        const QString path = m_folder.filePath(name + QStringLiteral(".png"));
+        if (!widget->grab().save(path)) {
+            QTextStream(stderr) << "cannot write " << path << "\n";
+            m_ok = false;
+            return false;
+        }
+        QTextStream(stdout) << path << "\n";
+        return true;
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QDir m_folder;
+    bool m_ok = true;
+};
+
 // The real services, but a fixed date and star field so the pictures only
-// change when the program does.
+// change when the program does; message boxes are photographed, not waited on.
 class ScreenshotPlatform : public QtPlatform {
 public:
+    explicit ScreenshotPlatform(Shooter &shooter) : m_shooter(shooter) {}
     QDate today() override { return {2026, 12, 7}; }
     std::uint32_t starSeed() override { return 20021; }
     int runModal(QDialog *) override { return 0; }
+    Button messageBox(QWidget *parent, MessageKind, const QString &text) override
+    {
+        if (!messageName.isEmpty()) {
+            QMessageBox box(QMessageBox::Question, QStringLiteral("Heliodial"),
+                            QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                            QMessageBox::Yes | QMessageBox::No, parent);
+            m_shooter.save(&box, messageName);
+        }
+        return Button::No;
+    }
+    QString messageName;
+
+private:
+    Shooter &m_shooter;
 };
 
-bool Save(QWidget *widget, const QDir &folder, const QString &name)
+// A fresh program for each scene, so that scenes do not depend on each other.
+void Scene(Shooter &shooter,
+           const std::function<void(Heliodial &, Shooter &, ScreenshotPlatform &)> &take)
 {
-    widget->show();
-    QApplication::processEvents();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!widget->grab().save(path)) {
-        QTextStream(stderr) << "cannot write " << path << "\n";
-        return false;
-    }
-    QTextStream(stdout) << path << "\n";
-    return true;
+    ScreenshotPlatform platform(shooter);
+    Heliodial heliodial(platform);
+    heliodial.show();
+    take(heliodial, shooter, platform);
 }
 
 } // namespace
@@ -51,21 +92,60 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "cannot create " << folder.path() << "\n";
         return 1;
     }
+    Shooter shooter(folder);
 
-    ScreenshotPlatform platform;
-    Heliodial heliodial(platform);
-    heliodial.show();
-    TForm1 &form = *heliodial.Form1();
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        const QStringList pages = {"stats",           "all-planets", "inner-planets",
+                                   "earth-to-saturn", "outer-realm", "moon"};
+        for (int page = TForm1::MoonPage; page >= TForm1::StatsPage; --page) {
+            form.TabbedNotebook1->setCurrentIndex(page);
+            s.save(&form, pages[page]);
+        }
+        form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
+        s.save(h.Options(), QStringLiteral("control-panel"));
+    });
 
-    const QStringList pages = {QStringLiteral("stats"),         QStringLiteral("all-planets"),
-                               QStringLiteral("inner-planets"), QStringLiteral("earth-to-saturn"),
-                               QStringLiteral("outer-realm"),   QStringLiteral("moon")};
-    bool ok = true;
-    for (int page = TForm1::MoonPage; page >= TForm1::StatsPage; --page) {
-        form.TabbedNotebook1->setCurrentIndex(page);
-        ok = Save(&form, folder, pages[page]) && ok;
+    // The orbit rings in both hemispheres and both arrangements.
+    for (const bool north : {false, true}) {
+        for (const bool signs : {false, true}) {
+            Scene(shooter, [&](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+                TForm1 &form = *h.Form1();
+                form.Showorbits1->trigger();
+                if (north)
+                    form.North1->trigger();
+                if (signs)
+                    form.ology1->trigger();
+                s.save(&form,
+                       QStringLiteral("orbits-%1-%2")
+                           .arg(north ? "north" : "south", signs ? "astrology" : "astronomy"));
+            });
+        }
     }
-    form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
-    ok = Save(heliodial.Options(), folder, QStringLiteral("control-panel")) && ok;
-    return ok ? 0 : 1;
+
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Latitude = 52;
+        form.Showhorizon1->trigger();
+        s.save(&form, QStringLiteral("horizon-all-planets"));
+        form.TabbedNotebook1->setCurrentIndex(TForm1::InnerPage);
+        s.save(&form, QStringLiteral("horizon-inner-planets"));
+        s.save(h.FLatitude(), QStringLiteral("latitude-dialog"));
+    });
+
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &platform) {
+        TForm1 &form = *h.Form1();
+        form.ToJupiter1->trigger();
+        form.Showdirection1->trigger();
+        s.save(&form, QStringLiteral("pointer-jupiter"));
+        TFAlignment &finder = *h.FAlignment();
+        form.Nextalignmemt1->trigger();
+        finder.CheckBoxes[2]->setChecked(true);
+        finder.CheckBoxes[3]->setChecked(true);
+        platform.messageName = QStringLiteral("alignment-answer");
+        finder.BitBtn1->click();
+        s.save(&finder, QStringLiteral("alignment-dialog"));
+    });
+
+    return shooter.ok() ? 0 : 1;
 }

@@ -13,6 +13,8 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -30,6 +32,8 @@
 #include <functional>
 #include <initializer_list>
 #include <numbers>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -47,33 +51,56 @@ QTextStream &err()
     return stream;
 }
 
-// Renders one picture at 1x and 2x. `draw` always works in logical pixels; the painter is scaled
-// for the 2x pass. Pictures on black are saved without an alpha channel because they are
+// Paints one picture at the given scale. `draw` always works in logical pixels; the painter is
+// scaled for the 2x pass. Pictures on black come back without an alpha channel because they are
 // opaque by design.
+QImage renderPicture(QSize logicalSize, int scale, Background background, const DrawFunction &draw)
+{
+    QImage image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background == Background::Black ? QColor(Qt::black) : QColor(Qt::transparent));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(scale, scale);
+        draw(painter);
+    }
+    if (background == Background::Black)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+// Saves a rendered picture as "name.png" (scale 1) or "name@2x.png" (scale 2).
+bool savePicture(const QDir &dir, const QString &name, int scale, const QImage &image)
+{
+    const QString fileName = name + (scale == 2 ? QStringLiteral("@2x") : QString()) + ".png";
+    const QString path = dir.filePath(fileName);
+    if (!image.save(path, "PNG")) {
+        err() << "heliodial_assetgen: cannot write " << path << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+// Renders one picture at 1x and 2x and saves both.
 bool writePicture(const QDir &dir, const QString &name, QSize logicalSize, Background background,
                   const DrawFunction &draw)
 {
     for (int scale : {1, 2}) {
-        QImage image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied);
-        image.fill(background == Background::Black ? QColor(Qt::black) : QColor(Qt::transparent));
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.scale(scale, scale);
-            draw(painter);
-        }
-        if (background == Background::Black)
-            image = image.convertToFormat(QImage::Format_RGB32);
-
-        const QString fileName = name + (scale == 2 ? QStringLiteral("@2x") : QString()) + ".png";
-        const QString path = dir.filePath(fileName);
-        if (!image.save(path, "PNG")) {
-            err() << "heliodial_assetgen: cannot write " << path << Qt::endl;
+        if (!savePicture(dir, name, scale, renderPicture(logicalSize, scale, background, draw)))
             return false;
-        }
     }
     return true;
+}
+
+// Creates `folder` inside `out` and returns it, or reports why it could not.
+std::optional<QDir> makeFolder(const QDir &out, const QString &folder)
+{
+    if (!out.mkpath(folder)) {
+        err() << "heliodial_assetgen: cannot create " << out.filePath(folder) << Qt::endl;
+        return std::nullopt;
+    }
+    return QDir(out.filePath(folder));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -732,12 +759,10 @@ DrawFunction planet(QSizeF size, void (*draw)(QPainter &, QPointF, qreal))
 
 bool writeBodies(const QDir &out)
 {
-    const QString folder = QStringLiteral("bodies");
-    if (!out.mkpath(folder)) {
-        err() << "heliodial_assetgen: cannot create " << out.filePath(folder) << Qt::endl;
+    const std::optional<QDir> folder = makeFolder(out, QStringLiteral("bodies"));
+    if (!folder)
         return false;
-    }
-    const QDir dir(out.filePath(folder));
+    const QDir &dir = *folder;
 
     struct Picture {
         const char *name;
@@ -780,6 +805,549 @@ bool writeBodies(const QDir &out)
     return true;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Constellation names
+// ---------------------------------------------------------------------------------------------
+
+// Which way a name reads in its box. Down is turned a quarter clockwise (read from the top, letter
+// tops facing right), Up a quarter anticlockwise (read from the bottom, tops facing left).
+enum class Reading { Across, Down, Up };
+
+// Outlines come from a large unhinted font and are scaled to fit each box; hinting would only
+// distort them.
+QFont nameFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(200);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    // A little extra spacing keeps neighbouring capitals apart once the strokes are thickened.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.06 * font.pixelSize());
+    static bool checked = false;
+    if (!checked) {
+        checked = true;
+        const QString family = QFontInfo(font).family();
+        if (family != font.family())
+            err() << "heliodial_assetgen: font " << font.family() << " not found, names use "
+                  << family << Qt::endl;
+    }
+    return font;
+}
+
+// White capitals on black, as large as the box's short side allows and centred in `area`. The
+// glyphs are narrowed to look condensed; long names are narrowed further before they are made
+// smaller, so names in boxes of the same thickness keep the same letter height. The letter
+// height is a whole number of pixels with the baseline on a pixel edge, which keeps flat tops
+// and feet sharp. At least one black pixel is left round the letters.
+void drawName(QPainter &p, const QRectF &area, const QString &text, Reading reading)
+{
+    const bool across = reading == Reading::Across;
+    const qreal length = across ? area.width() : area.height();
+    const qreal thickness = across ? area.height() : area.width();
+
+    const QFont font = nameFont();
+    QPainterPath flatLetter;
+    flatLetter.addText(0, 0, font, QStringLiteral("H"));
+    QPainterPath roundLetter;
+    roundLetter.addText(0, 0, font, QStringLiteral("O"));
+    const qreal capHeight = -flatLetter.boundingRect().top();
+    const qreal overshoot = roundLetter.boundingRect().bottom();
+    QPainterPath glyphs;
+    glyphs.addText(0, 0, font, text);
+    const QRectF ink = glyphs.boundingRect();
+    if (capHeight <= 0 || ink.isEmpty())
+        return;
+
+    constexpr qreal widest = 0.86;   // horizontal squeeze that gives the condensed look
+    constexpr qreal narrowest = 0.7; // beyond this the letters turn into picket fences
+    constexpr qreal sideMargin = 2;
+    // Letters keep a clear pixel to the edges. The tail of a Q hangs well below the baseline;
+    // rather than shrink the whole name for it, the tail may be cut short by up to a third.
+    constexpr qreal edgeMargin = 1;
+    constexpr qreal tailKept = 2.0 / 3.0;
+
+    qreal sx = 0;
+    qreal sy = 0;
+    qreal outline = 0;
+    int baseline = 0;
+    for (int letterHeight = qRound(0.68 * thickness); letterHeight >= 4 && baseline == 0;
+         --letterHeight) {
+        // At these sizes plain bold strokes come out little more than a pixel wide; an outline
+        // pen thickens them by half its width on every side.
+        outline = 0.055 * letterHeight;
+        const qreal grow = outline / 2;
+        sy = letterHeight / capHeight;
+        const qreal squeeze =
+            std::min(widest, (length - 2 * sideMargin - 2 * grow) / (ink.width() * sy));
+        if (squeeze < narrowest)
+            continue;
+        sx = sy * squeeze;
+        const auto fits = [&](int base) {
+            const qreal bottom = overshoot + tailKept * std::max(0.0, ink.bottom() - overshoot);
+            return base + ink.top() * sy - grow >= edgeMargin &&
+                   base + bottom * sy + grow <= thickness - edgeMargin;
+        };
+        // Centre the capitals; a tail below the baseline may push them up a pixel.
+        const int centred = (qRound(thickness) - letterHeight) / 2 + letterHeight;
+        if (fits(centred))
+            baseline = centred;
+        else if (fits(centred - 1))
+            baseline = centred - 1;
+    }
+    if (baseline == 0) {
+        err() << "heliodial_assetgen: \"" << text << "\" does not fit in " << length << " x "
+              << thickness << Qt::endl;
+        return;
+    }
+    const qreal left = std::round((length - ink.width() * sx) / 2);
+
+    p.save();
+    p.translate(area.topLeft());
+    // Lay the name out along +x in a length x thickness box, then turn that box into place.
+    if (reading == Reading::Down) {
+        p.translate(area.width(), 0);
+        p.rotate(90);
+    } else if (reading == Reading::Up) {
+        p.translate(0, area.height());
+        p.rotate(-90);
+    }
+    p.setClipRect(QRectF(0, edgeMargin, length, thickness - 2 * edgeMargin));
+    const QTransform place(sx, 0, 0, sy, left - ink.left() * sx, baseline);
+    p.setPen(QPen(Qt::white, outline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(place.map(glyphs));
+    p.restore();
+}
+
+// Antialiased letters a few pixels high come out soft, with stems smeared over two grey
+// columns. Steepening the grey ramp (faint fringes dropped, strong ones raised to full white)
+// sharpens them without the jagged look of unantialiased text.
+void sharpenLetters(QImage &image)
+{
+    constexpr int low = 38;   // 15 % coverage and below turn black
+    constexpr int high = 204; // 80 % and above turn white
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int level = std::clamp((qGray(line[x]) - low) * 255 / (high - low), 0, 255);
+            line[x] = qRgb(level, level, level);
+        }
+    }
+}
+
+// Names are white on black: rendered, sharpened, then saved at both scales.
+bool writeName(const QDir &dir, const QString &name, QSize logicalSize, const DrawFunction &draw)
+{
+    for (int scale : {1, 2}) {
+        QImage image = renderPicture(logicalSize, scale, Background::Black, draw);
+        sharpenLetters(image);
+        if (!savePicture(dir, name, scale, image))
+            return false;
+    }
+    return true;
+}
+
+bool writeNames(const QDir &out)
+{
+    const std::optional<QDir> folder = makeFolder(out, QStringLiteral("names"));
+    if (!folder)
+        return false;
+
+    struct Name {
+        const char *name;
+        QSize size;
+        const char *text;
+        Reading reading;
+    };
+    const Reading across = Reading::Across;
+    const Reading down = Reading::Down;
+    const Reading up = Reading::Up;
+    const Name names[] = {
+        {"aries", {40, 12}, "ARIES", across},
+        {"taurus", {12, 54}, "TAURUS", down},
+        {"taurus2", {12, 54}, "TAURUS", up},
+        {"taurus3", {54, 12}, "TAURUS", across},
+        {"gemini", {12, 45}, "GEMINI", down},
+        {"gemini2", {12, 45}, "GEMINI", up},
+        {"cancer", {50, 12}, "CANCER", across},
+        {"cancer2", {12, 50}, "CANCER", down},
+        {"cancer3", {12, 50}, "CANCER", up},
+        {"leo", {26, 12}, "LEO", across},
+        {"virgo", {39, 14}, "VIRGO", across},
+        {"libra", {39, 13}, "LIBRA", across},
+        {"scorpius", {12, 32}, "SCO", up},
+        {"scorpius2", {12, 32}, "SCO", down},
+        {"ophiuchus", {12, 74}, "OPHIUCHUS", up},
+        {"ophiuchus2", {12, 74}, "OPHIUCHUS", down},
+        {"sagittarius", {13, 83}, "SAGITTARIUS", up},
+        {"sagittarius2", {13, 83}, "SAGITTARIUS", down},
+        {"capricornus", {86, 11}, "CAPRICORNUS", across},
+        {"capricornus2", {11, 66}, "CAPRICORN", up},
+        {"capricornus3", {11, 69}, "CAPRICORN", down},
+        {"aquarius", {62, 13}, "AQUARIUS", across},
+        {"pisces", {47, 12}, "PISCES", across},
+    };
+    for (const Name &name : names) {
+        const QRectF area(QPointF(0, 0), QSizeF(name.size));
+        const QString text = QString::fromLatin1(name.text);
+        const Reading reading = name.reading;
+        if (!writeName(*folder, QString::fromLatin1(name.name), name.size,
+                       [=](QPainter &p) { drawName(p, area, text, reading); }))
+            return false;
+    }
+    // The long label sits in the top-left corner of a larger black picture.
+    return writeName(*folder, QStringLiteral("scorpius3"), QSize(97, 25), [](QPainter &p) {
+        drawName(p, QRectF(0, 0, 70, 18), QStringLiteral("SCORPIO"), Reading::Across);
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Moon phases
+// ---------------------------------------------------------------------------------------------
+
+// Texture scatter for the Moon's surface. The standard distributions are free to differ between
+// library implementations, so the generator mixes its own numbers to stay reproducible.
+class Scatter {
+public:
+    explicit Scatter(quint32 seed) : state(seed) {}
+
+    // Uniform in [low, high).
+    double uniform(double low, double high)
+    {
+        state += 0x9e3779b9u;
+        quint32 z = state;
+        z = (z ^ (z >> 16)) * 0x85ebca6bu;
+        z = (z ^ (z >> 13)) * 0xc2b2ae35u;
+        z ^= z >> 16;
+        return low + (high - low) * (z / 4294967296.0);
+    }
+
+private:
+    quint32 state;
+};
+
+// The point `distanceDeg` along a great circle from (lon, lat) heading `bearingDeg` (0 = north,
+// 90 = east); used to lay crater rays across the globe.
+QPointF travel(double lonDeg, double latDeg, double bearingDeg, double distanceDeg)
+{
+    const double lat = latDeg * degToRad;
+    const double bearing = bearingDeg * degToRad;
+    const double distance = distanceDeg * degToRad;
+    const double lat2 = std::asin(std::sin(lat) * std::cos(distance) +
+                                  std::cos(lat) * std::sin(distance) * std::cos(bearing));
+    const double lon2 =
+        lonDeg * degToRad + std::atan2(std::sin(bearing) * std::sin(distance) * std::cos(lat),
+                                       std::cos(distance) - std::sin(lat) * std::sin(lat2));
+    return {lon2 / degToRad, lat2 / degToRad};
+}
+
+// Softens a premultiplied picture with three box-blur passes, which come close to a Gaussian.
+void blur(QImage &image, int radius)
+{
+    if (radius < 1)
+        return;
+    const int width = image.width();
+    const int height = image.height();
+    std::vector<QRgb> copy;
+    auto pass = [&](int count, int lines, auto pixelAt) {
+        for (int line = 0; line < lines; ++line) {
+            copy.resize(count);
+            for (int i = 0; i < count; ++i)
+                copy[i] = *pixelAt(line, i);
+            for (int i = 0; i < count; ++i) {
+                int sums[4] = {};
+                for (int j = i - radius; j <= i + radius; ++j) {
+                    const QRgb pixel = copy[std::clamp(j, 0, count - 1)];
+                    sums[0] += qRed(pixel);
+                    sums[1] += qGreen(pixel);
+                    sums[2] += qBlue(pixel);
+                    sums[3] += qAlpha(pixel);
+                }
+                const int n = 2 * radius + 1;
+                *pixelAt(line, i) = qRgba((sums[0] + n / 2) / n, (sums[1] + n / 2) / n,
+                                          (sums[2] + n / 2) / n, (sums[3] + n / 2) / n);
+            }
+        }
+    };
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        pass(width, height,
+             [&](int y, int x) { return reinterpret_cast<QRgb *>(image.scanLine(y)) + x; });
+        pass(height, width,
+             [&](int x, int y) { return reinterpret_cast<QRgb *>(image.scanLine(y)) + x; });
+    }
+}
+
+// Like Globe::outline, for outlines built at run time.
+QPainterPath globePath(const Globe &globe, const std::vector<QPointF> &lonLat)
+{
+    QPainterPath path;
+    for (const QPointF &point : lonLat) {
+        const QPointF projected = globe.project(point.x(), point.y());
+        if (path.elementCount() == 0)
+            path.moveTo(projected);
+        else
+            path.lineTo(projected);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// A roughly round basin on the globe whose rim wanders in and out by up to `roughness` of its
+// radius; a few low waves keep the rim smooth rather than jagged.
+std::vector<QPointF> basin(double lon, double lat, double radiusDeg, double roughness,
+                           Scatter &scatter)
+{
+    double phases[3];
+    for (double &phase : phases)
+        phase = scatter.uniform(0, 2 * std::numbers::pi);
+    std::vector<QPointF> rim;
+    for (int step = 0; step < 48; ++step) {
+        const double angle = 2 * std::numbers::pi * step / 48;
+        const double wave = 0.5 * std::sin(2 * angle + phases[0]) +
+                            0.3 * std::sin(3 * angle + phases[1]) +
+                            0.2 * std::sin(5 * angle + phases[2]);
+        rim.push_back(travel(lon, lat, angle / degToRad, radiusDeg * (1 + roughness * wave)));
+    }
+    return rim;
+}
+
+// The maria as flat dark shapes on a transparent layer, to be blurred into soft shores.
+void drawMaria(QPainter &p, QPointF c, qreal r)
+{
+    const Globe globe{c, r, 0, 0};
+    const QColor basalt(108, 108, 113);
+    const QColor darkBasalt(96, 97, 104);
+    const QColor paleBasalt(124, 123, 124);
+    Scatter scatter(11);
+    p.setPen(Qt::NoPen);
+    auto fill = [&](const std::vector<QPointF> &outline, QColor colour) {
+        p.setBrush(colour);
+        p.drawPath(globePath(globe, outline));
+    };
+    // Oceanus Procellarum with Mare Insularum and Cognitum along its eastern shore.
+    fill({{-55, 57}, {-44, 53},  {-40, 44},  {-36, 34},  {-30, 24},  {-22, 16},  {-14, 6},
+          {-18, -2}, {-24, -12}, {-33, -14}, {-40, -18}, {-47, -17}, {-55, -11}, {-63, -5},
+          {-70, 0},  {-73, 9},   {-76, 19},  {-78, 29},  {-74, 38},  {-68, 46},  {-62, 53}},
+         paleBasalt);
+    fill(basin(-28, 8, 8, 0.3, scatter), basalt);    // Mare Insularum
+    fill(basin(-22, -10, 6, 0.3, scatter), basalt);  // Mare Cognitum
+    fill(basin(-16, 34, 18, 0.12, scatter), basalt); // Mare Imbrium
+    fill(basin(-32, 44, 5, 0.2, scatter), basalt);   // Sinus Iridum
+    fill(basin(-9, 12, 4.5, 0.3, scatter), basalt);  // Sinus Aestuum
+    fill(basin(4, 14, 5, 0.35, scatter), basalt);    // Mare Vaporum
+    fill(basin(1, 2, 3.5, 0.3, scatter), basalt);    // Sinus Medii
+    fill(basin(17.5, 28, 11, 0.1, scatter), basalt); // Mare Serenitatis
+    fill(basin(30, 37, 5, 0.3, scatter), basalt);    // Lacus Somniorum
+    fill(basin(27, 45, 3, 0.2, scatter), basalt);    // Lacus Mortis
+    fill({{17, 14},
+          {24, 20},
+          {31, 19},
+          {38, 19},
+          {43, 14},
+          {45, 6},
+          {42, 0},
+          {36, -5},
+          {29, -3},
+          {23, 1},
+          {18, 5},
+          {20, 10}},
+         darkBasalt);                                  // Mare Tranquillitatis
+    fill(basin(59, 17, 9, 0.12, scatter), darkBasalt); // Mare Crisium
+    fill({{43, 1}, {51, 2}, {57, -3}, {60, -10}, {57, -18}, {51, -21}, {47, -14}, {42, -6}},
+         basalt);                                    // Mare Fecunditatis
+    fill(basin(34, -15, 5.5, 0.2, scatter), basalt); // Mare Nectaris
+    fill({{-26, -13},
+          {-10, -12},
+          {-5, -19},
+          {-8, -27},
+          {-15, -31},
+          {-22, -29},
+          {-29, -23},
+          {-31, -16}},
+         basalt);                                    // Mare Nubium
+    fill(basin(-39, -24, 6, 0.15, scatter), basalt); // Mare Humorum
+    fill({{-45, 55},
+          {-25, 54},
+          {-5, 55},
+          {15, 55},
+          {35, 56},
+          {45, 58},
+          {42, 61},
+          {20, 60},
+          {0, 60},
+          {-20, 59},
+          {-40, 59}},
+         basalt);                                      // Mare Frigoris
+    fill(basin(86, 13, 4, 0.3, scatter), basalt);      // Mare Marginis
+    fill(basin(87, -2, 5, 0.3, scatter), basalt);      // Mare Smythii
+    fill(basin(80, -45, 7, 0.4, scatter), paleBasalt); // Mare Australe
+    fill(basin(81, 57, 4, 0.2, scatter), basalt);      // Mare Humboldtianum
+    fill(basin(67, 4, 3, 0.3, scatter), basalt);       // Mare Undarum
+}
+
+// The near side at full Moon as seen from the northern hemisphere: north up, Mare Crisium on the
+// right. Only brightness is drawn (no shadows), so one surface serves every phase.
+QImage renderMoonSurface(QSize size, int scale, QPointF c, qreal r)
+{
+    const Globe globe{c, r, 0, 0};
+    QImage surface = renderPicture(size, scale, Background::Black, [&](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(194, 192, 186));
+        p.drawEllipse(c, r, r);
+        p.setClipPath(discPath(c, r));
+        // Highlands: a faint mottle, a little brighter in the heavily cratered south.
+        globe.spot(p, 5, -55, 40, QColor(212, 210, 204, 110), 0.2);
+        Scatter mottle(7);
+        for (int i = 0; i < 500; ++i) {
+            const double lon = mottle.uniform(-88, 88);
+            const double lat = std::asin(mottle.uniform(-0.99, 0.99)) / degToRad;
+            const double size = mottle.uniform(1.5, 5);
+            const bool light = mottle.uniform(0, 1) < 0.5;
+            const int alpha = int(mottle.uniform(15, 45));
+            globe.spot(p, lon, lat, size,
+                       light ? QColor(226, 224, 218, alpha) : QColor(150, 148, 144, alpha), 0.2);
+        }
+    });
+
+    QImage maria = renderPicture(size, scale, Background::Transparent,
+                                 [&](QPainter &p) { drawMaria(p, c, r); });
+    blur(maria, scale);
+
+    QPainter p(&surface);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipPath(discPath(c * scale, r * scale));
+    p.drawImage(0, 0, maria);
+    p.scale(scale, scale);
+    p.setClipPath(discPath(c, r));
+
+    // Lava flows of different age give the maria some tone, and a faint mottle over everything
+    // keeps the large flat areas from looking painted.
+    globe.spot(p, 24, 24, 4, QColor(92, 93, 100, 150), 0.2); // dark shore of Serenitatis
+    globe.spot(p, 10, 30, 4, QColor(92, 93, 100, 150), 0.2);
+    globe.spot(p, -25, 28, 7, QColor(98, 98, 104, 120), 0.2); // western Imbrium flows
+    globe.spot(p, -55, 10, 8, QColor(112, 112, 118, 110), 0.2);
+    Scatter grain(13);
+    for (int i = 0; i < 400; ++i) {
+        const double lon = grain.uniform(-85, 85);
+        const double lat = std::asin(grain.uniform(-0.98, 0.98)) / degToRad;
+        const bool light = grain.uniform(0, 1) < 0.5;
+        const int alpha = int(grain.uniform(10, 30));
+        globe.spot(p, lon, lat, grain.uniform(1, 3.5),
+                   light ? QColor(220, 218, 214, alpha) : QColor(70, 70, 76, alpha), 0.2);
+    }
+    globe.spot(p, -9, 52, 1.8, QColor(88, 88, 94, 230), 0.5);  // Plato
+    globe.spot(p, -68, -5, 2.6, QColor(92, 92, 98, 210), 0.5); // Grimaldi
+
+    // Young craters: a bright spot in a splotchy nimbus of ejecta; Tycho's long rays reach
+    // across much of the southern half.
+    struct Crater {
+        double lon, lat, size, reach;
+    };
+    const Crater craters[] = {
+        {-11, -43, 1.5, 9}, // Tycho
+        {-20, 10, 1.6, 9},  // Copernicus
+        {-38, 8, 1.1, 6},   // Kepler
+        {47, 16, 0.9, 4},   // Proclus
+        {49, -9, 0.9, 4},   // Langrenus
+    };
+    const QColor ejecta(230, 228, 224);
+    Scatter splash(23);
+    for (const Crater &crater : craters) {
+        for (int i = 0; i < 14; ++i) {
+            const QPointF at = travel(crater.lon, crater.lat, splash.uniform(0, 360),
+                                      crater.reach * std::sqrt(splash.uniform(0.05, 1)));
+            globe.spot(p, at.x(), at.y(), crater.reach * splash.uniform(0.15, 0.3),
+                       withAlpha(ejecta, int(splash.uniform(25, 50))), 0.2);
+        }
+        globe.spot(p, crater.lon, crater.lat, crater.size * 2.5, withAlpha(ejecta, 90), 0.3);
+        globe.spot(p, crater.lon, crater.lat, crater.size, QColor(250, 250, 248, 230), 0.4);
+    }
+    for (double bearing : {-20.0, 5.0, 40.0, 75.0, 110.0, 160.0, 200.0, 250.0, 290.0, 330.0}) {
+        const double length = splash.uniform(25, 60);
+        QPointF at(-11, -43);
+        for (double along = 0; along < length; along += 1.5) {
+            at = travel(at.x(), at.y(), bearing + splash.uniform(-3, 3), 1.5);
+            const double fade = std::min(along / 8, 1.0) * (1 - along / length);
+            globe.spot(p, at.x(), at.y(), 2.2, withAlpha(ejecta, int(45 * fade)), 0.2);
+        }
+    }
+    globe.spot(p, -47, 24, 1.1, QColor(250, 250, 250, 240), 0.5); // Aristarchus
+    Scatter specks(31);
+    for (int i = 0; i < 25; ++i) {
+        const double lon = specks.uniform(-80, 80);
+        const double lat = std::asin(specks.uniform(-0.95, 0.95)) / degToRad;
+        globe.spot(p, lon, lat, specks.uniform(0.7, 1.2), withAlpha(ejecta, 110), 0.3);
+    }
+
+    // The full Moon is nearly as bright at the limb as in the middle; only the very edge dims.
+    QRadialGradient limb(c, r);
+    limb.setColorAt(0.0, QColor(0, 0, 0, 0));
+    limb.setColorAt(0.85, QColor(0, 0, 0, 0));
+    limb.setColorAt(1.0, QColor(0, 0, 0, 60));
+    p.setPen(Qt::NoPen);
+    p.setBrush(limb);
+    p.drawEllipse(c, r, r);
+    return surface;
+}
+
+// Lights a rendered surface for one phase. `elongationDeg` is how far the Moon stands from the
+// Sun (0 new, 180 full); the Sun is to the left for negative `side`, to the right for positive.
+// Brightness follows the Lommel-Seeliger law, the usual description of dusty airless surfaces:
+// it stays high out to the bright limb and falls off only near the terminator, which therefore
+// shades softly instead of cutting hard. The night side keeps a faint earthshine.
+void lightMoon(QImage &image, int scale, QPointF c, qreal r, double elongationDeg, int side)
+{
+    constexpr double earthshine = 0.12;
+    const double sunX = side * std::abs(std::sin(elongationDeg * degToRad));
+    const double sunZ = -std::cos(elongationDeg * degToRad);
+    for (int py = 0; py < image.height(); ++py) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(py));
+        for (int px = 0; px < image.width(); ++px) {
+            double x = ((px + 0.5) / scale - c.x()) / r;
+            const double y = ((py + 0.5) / scale - c.y()) / r;
+            // Rim pixels lie partly outside the disc; light them like the limb itself.
+            const double rim = std::hypot(x, y);
+            if (rim > 1)
+                x /= rim;
+            const double z = std::sqrt(std::max(0.0, 1 - std::min(1.0, rim * rim)));
+            const double incidence = x * sunX + z * sunZ;
+            const double light =
+                incidence <= 0 ? 0.0 : std::min(1.0, 2 * incidence / (incidence + z));
+            const double factor = earthshine + (1 - earthshine) * light;
+            const QRgb pixel = line[px];
+            line[px] = qRgb(int(qRed(pixel) * factor + 0.5), int(qGreen(pixel) * factor + 0.5),
+                            int(qBlue(pixel) * factor + 0.5));
+        }
+    }
+}
+
+// phase0 is the new Moon, phase1..15 the Moon 22.5 degrees further west of the Sun each, as seen
+// from the northern hemisphere: waning crescent lit on the left, full at 8, first quarter at 12.
+// From the southern hemisphere the sky is upside down, so phase101..115 are the northern
+// pictures 15..1 turned half round.
+bool writePhases(const QDir &out)
+{
+    const std::optional<QDir> folder = makeFolder(out, QStringLiteral("phases"));
+    if (!folder)
+        return false;
+    const QSize size(100, 100);
+    const QPointF centre(50, 50);
+    const qreal radius = 45;
+    for (int scale : {1, 2}) {
+        const QImage surface = renderMoonSurface(size, scale, centre, radius);
+        for (int k = 0; k <= 15; ++k) {
+            QImage phase = surface.copy();
+            lightMoon(phase, scale, centre, radius, 22.5 * k, k < 8 ? -1 : 1);
+            if (!savePicture(*folder, QStringLiteral("phase%1").arg(k), scale, phase))
+                return false;
+            if (k > 0 && !savePicture(*folder, QStringLiteral("phase%1").arg(116 - k), scale,
+                                      phase.mirrored(true, true)))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -800,7 +1368,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    if (!writeBodies(out))
+    if (!writeBodies(out) || !writeNames(out) || !writePhases(out))
         return 1;
     return 0;
 }
