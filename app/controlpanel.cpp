@@ -166,6 +166,8 @@ void TOptions::connectHandlers()
     connect(rgDaylightSaving, &RadioGroup::clicked, this, &TOptions::rgDaylightSavingClick);
     connect(ComboBox1, &QComboBox::activated, this, &TOptions::ComboBox1Change);
     connect(btnPointer, &QPushButton::clicked, this, &TOptions::btnPointerClick);
+    connect(btnMoonPhase, &QPushButton::clicked, this, &TOptions::btnMoonPhaseClick);
+    connect(btnMoonTerminator, &QPushButton::clicked, this, &TOptions::btnMoonTerminatorClick);
     // Connected after the range and position are set, so that the clock keeps
     // its 100 ms until the user first moves the bar.
     connect(TrackBar1, &QSlider::valueChanged, this, &TOptions::TrackBar1Change);

@@ -68,6 +68,8 @@ public slots:
     void rgDaylightSavingClick();
     void ComboBox1Change();
     void btnPointerClick();
+    void btnMoonPhaseClick();
+    void btnMoonTerminatorClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -10,6 +10,7 @@
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
+#include "views/moonphase.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
 #include "views/viewpanel.h"
@@ -104,6 +105,8 @@ void TForm1::FormCreate()
     m_currentPage = AllPage;
     runPageRules(AllPage);
 
+    imMoonPhases->hide();
+    imMoonPhases->setPicture(QPixmap(PhasePictureResource(0)));
     BuildCatalogue();
     iLargeEarth->centreIn(MoonPanel);
 
@@ -233,6 +236,8 @@ void TForm1::runPageRules(int page)
                 panel.Button1Click();
         }
     }
+    if (caption == QLatin1String("Stats"))
+        FillStatsTable();
 }
 
 // --- The date path ---
@@ -257,6 +262,7 @@ void TForm1::RecomputeForDate()
     try {
         body(Body::Moon).UpdatePosition(HemisphereSign, offset);
         ComputeSunMark();
+        SelectPhasePicture();
         PlacePictures();
     } catch (const ArithmeticFault &) {
         // The scene keeps what was updated before the fault.
@@ -334,6 +340,7 @@ void TForm1::MonthCalendar1Click()
 {
     options().DateTimePicker1->setDay(MonthCalendar1->selectedDate());
     options().DateTimePicker1Change();
+    FillStatsTable();
 }
 
 void TForm1::MonthCalendar1Exit()

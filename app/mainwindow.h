@@ -181,6 +181,18 @@ public slots:
     void Latitude1Click();
     void Nextalignmemt1Click();
 
+    // The Moon view's phase picture and terminator.
+    void SelectPhasePicture();
+    void DrawTerminator();
+    void Hidephase1Click();
+    void Showphase1Click();
+    void Hideterminator1Click();
+    void Showterminator1Click();
+
+    // The Stats table.
+    void FillStatsTable();
+    bool FillStatsColumn(const TPlanet &planet, int column);
+
     // The direction pointer.
     void DrawPointer(Picture *earth, Picture *target, DrawingLayer *overlay, ViewPanel *panel);
     void SelectPointerTarget();
@@ -241,7 +253,12 @@ private:
     void stackViews();
     // The status date moved by `days`, held at the picker's limits.
     void stepStatusDate(int days);
+
+public:
+    // The calculation-error message, then the end without writing settings.
     void reportCalculationError();
+
+private:
     Arrangement arrangement() const;
     void choosePointerTarget(QAction *item);
     void buildMenus();

@@ -120,6 +120,12 @@ void TForm1::buildStatsPage(QWidget *page)
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
+    // The heading column is 145 pixels wide; its longest heading needs the
+    // narrower size to fit.
+    QFont cells = StringGrid1->font();
+    cells.setPixelSize(10);
+    StringGrid1->setFont(cells);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(64);
     StringGrid1->verticalHeader()->setDefaultSectionSize(24);
     StringGrid1->setColumnWidth(0, 145);

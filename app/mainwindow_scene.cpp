@@ -159,4 +159,6 @@ void TForm1::RefreshOverlays(bool force)
         DrawHorizon();
     if (PointerShown)
         DrawPointer(PointerEarth, PointerBody, PointerOverlay, PointerPanel);
+    if (TerminatorShown)
+        DrawTerminator();
 }

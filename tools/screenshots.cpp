@@ -147,5 +147,13 @@ int main(int argc, char *argv[])
         s.save(&finder, QStringLiteral("alignment-dialog"));
     });
 
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Showphase1->trigger();
+        form.Showterminator1->trigger();
+        form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
+        s.save(&form, QStringLiteral("moon-phase-terminator"));
+    });
+
     return shooter.ok() ? 0 : 1;
 }
