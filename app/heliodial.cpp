@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QTabWidget>
 
 Heliodial::Heliodial(Platform &platform) : m_platform(platform)
@@ -27,6 +28,10 @@ Heliodial::Heliodial(Platform &platform) : m_platform(platform)
         font.setFamily(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/heliodial-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     m_options = std::make_unique<TOptions>(*this);
     m_form1 = std::make_unique<TForm1>(*this);
     m_form1->FormCreate();

@@ -4,7 +4,9 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/platform.h"
+#include "app/settings.h"
 #include "dialogs/aboutbox.h"
+#include "dialogs/intervaldialog.h"
 #include "model/arithmetic.h"
 #include "model/catalogue.h"
 #include "views/clickablelabel.h"
@@ -86,8 +88,7 @@ void TForm1::FormCreate()
     TOptions &panel = options();
     AstrologyArrangement = false;
     StartupDone = false;
-    HemisphereSign = 1;
-    Latitude = 0;
+    LoadSettings();
     // Its handler checks the menu item; before the end of creation it draws nothing.
     panel.rgDaylightSaving->setItemIndex(0);
     ControlPanelShown = true;
@@ -426,6 +427,16 @@ void TForm1::About1Click()
     m_platform.runModal(m_app.AboutBox());
 }
 
+void TForm1::Interval1Click()
+{
+    m_platform.runModal(m_app.Form3());
+}
+
+void TForm1::Contents1Click()
+{
+    m_platform.showHelpContents(this);
+}
+
 // --- Closing ---
 
 void TForm1::Exit1Click()
@@ -436,7 +447,21 @@ void TForm1::Exit1Click()
 void TForm1::FormClose()
 {
     ClosingDown = true;
+    SaveSettings();
     m_platform.endApplication(0);
+}
+
+void TForm1::LoadSettings()
+{
+    const Settings stored = ::LoadSettings(m_platform.settingsFolder());
+    HemisphereSign = stored.hemisphereSign;
+    Latitude = stored.latitude;
+}
+
+void TForm1::SaveSettings()
+{
+    // A failure (a read-only folder, a full disk) is silently ignored.
+    ::SaveSettings(m_platform.settingsFolder(), {HemisphereSign, Latitude});
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -180,6 +180,8 @@ public slots:
     void Yes1Click();
     void Latitude1Click();
     void Nextalignmemt1Click();
+    void Interval1Click();
+    void Contents1Click();
 
     // The Moon view's phase picture and terminator.
     void SelectPhasePicture();
@@ -230,6 +232,8 @@ public slots:
 
     void Exit1Click();
     void FormClose();
+    void LoadSettings();
+    void SaveSettings();
     void TabbedNotebook1Change();
     void TabbedNotebook1Click();
     void lblStatusDateClick();

@@ -1,5 +1,7 @@
 #include "app/platform.h"
 
+#include "app/helpwindow.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
@@ -59,10 +61,25 @@ void QtPlatform::setHelpFile(const QString &name)
     m_helpFile = name;
 }
 
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
 void QtPlatform::showHelpContents(QWidget *parent)
 {
-    QMessageBox::information(parent, QGuiApplication::applicationName(),
-                             QStringLiteral("Help is not available yet (%1).").arg(m_helpFile));
+    // The desktop has no viewer for the help file: ours finds it where a
+    // user would keep it and shows it with its table of contents.
+    const QStringList folders = HelpFolders();
+    const QString path = FindHelpFile(m_helpFile, folders);
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>();
+    if (path.isEmpty() || !m_help->load(path)) {
+        messageBox(parent, MessageKind::Error,
+                   QStringLiteral("The help file %1 could not be found. Heliodial looked in:\r%2")
+                       .arg(m_helpFile, folders.join(QLatin1Char('\r'))));
+        return;
+    }
+    m_help->show();
+    m_help->raise();
 }
 
 void QtPlatform::endApplication(int exitCode)

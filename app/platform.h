@@ -4,7 +4,9 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
+class HelpWindow;
 class QDialog;
 class QWidget;
 
@@ -40,6 +42,8 @@ public:
 // The real services, through Qt.
 class QtPlatform : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
     Button messageBox(QWidget *parent, MessageKind kind, const QString &text) override;
     int runModal(QDialog *dialog) override;
     QDate today() override;
@@ -55,4 +59,5 @@ public:
 
 private:
     QString m_helpFile;
+    std::unique_ptr<HelpWindow> m_help;
 };

@@ -3,12 +3,32 @@
 #include <QDialog>
 
 class Heliodial;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
-// The movement interval dialog: days per animation step.
+// "Planet Movement interval": how many days each step of the animation moves.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(Heliodial &app);
+
+    QLabel *Label1;
+    QLineEdit *Edit1;
+    QPushButton *Button1;
+
+public slots:
+    void FormShow();
+    void Edit1Change();
+    void Edit1Exit();
+    void Button1Click();
+    void FormClose();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Every way of closing (the button, Esc, the close box) ends here.
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Heliodial &m_app;

@@ -2,10 +2,14 @@
 // offscreen, for the README: heliodial_screenshots <folder>
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
+#include "app/helpwindow.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
+#include "dialogs/aboutbox.h"
 #include "dialogs/alignmentdialog.h"
+#include "dialogs/intervaldialog.h"
 #include "dialogs/latitudedialog.h"
+#include "dialogs/photowindow.h"
 #include "views/datepicker.h"
 
 #include <QApplication>
@@ -153,6 +157,18 @@ int main(int argc, char *argv[])
         form.Showterminator1->trigger();
         form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
         s.save(&form, QStringLiteral("moon-phase-terminator"));
+    });
+
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        s.save(h.AboutBox(), QStringLiteral("about-box"));
+        s.save(h.HiddenForm(), QStringLiteral("photo-window"));
+        s.save(h.Form3(), QStringLiteral("interval-dialog"));
+        HelpWindow help;
+        // Run from the source tree, the document is in docs/help.
+        const QString file = FindHelpFile(QString::fromLatin1(Heliodial::HelpFile),
+                                          HelpFolders() << QStringLiteral("docs/help"));
+        if (!file.isEmpty() && help.load(file))
+            s.save(&help, QStringLiteral("help-window"));
     });
 
     return shooter.ok() ? 0 : 1;

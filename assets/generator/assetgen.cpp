@@ -4,7 +4,9 @@
 // the committed images can be regenerated (and restyled) from source instead of being
 // hand-edited. Every picture is written twice: at its logical size and, as "name@2x.png", at
 // double resolution. The 2x image is painted by the same code through a scaled painter, which
-// keeps it sharp instead of being an upscaled copy of the 1x pixels.
+// keeps it sharp instead of being an upscaled copy of the 1x pixels. Two families differ: the
+// program icon comes in the sizes desktops ask for instead, and the photograph is one large
+// JPEG.
 //
 // Usage: heliodial_assetgen <output-folder>
 //
@@ -17,12 +19,15 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineF>
 #include <QLinearGradient>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QPointF>
 #include <QRadialGradient>
+#include <QRect>
 #include <QSize>
 #include <QTextStream>
 #include <QTransform>
@@ -584,14 +589,19 @@ void drawJupiter(QPainter &p, QPointF c, qreal r)
     p.restore();
 }
 
-void drawSaturn(QPainter &p, QSizeF size)
-{
-    const QPointF c(size.width() / 2, size.height() / 2);
-    const qreal globeR = 6.4;
-    const qreal globeRy = globeR * 0.9;
-    const qreal tilt = -17; // degrees, ring plane seen from slightly above
-    const qreal openness = 0.3;
+// Saturn's shape in the pixels of its 30 x 20 picture, centred on the origin.
+struct SaturnShape {
+    static constexpr qreal globeR = 6.4;
+    static constexpr qreal globeRy = globeR * 0.9;
+    static constexpr qreal tilt = -17; // degrees, ring plane seen from slightly above
+    static constexpr qreal openness = 0.3;
+    static constexpr qreal ringOuter = 14.2;
+};
 
+// `half` picks the ring's far side (-1, hidden behind the globe where they overlap), its near
+// side (+1, drawn over the globe) or the whole ring (0).
+void drawSaturnRings(QPainter &p, QPointF c, int half)
+{
     // Ring bands from the inside out: faint inner ring, bright broad ring, dark division, outer
     // ring. Radii in pixels along the ring's long axis.
     const struct {
@@ -600,30 +610,30 @@ void drawSaturn(QPainter &p, QSizeF size)
     } rings[] = {{8.0, 9.4, QColor(150, 130, 95, 110)},
                  {9.4, 11.9, QColor(235, 215, 165)},
                  {11.9, 12.4, QColor(60, 50, 35, 140)},
-                 {12.4, 14.2, QColor(205, 185, 140)}};
+                 {12.4, SaturnShape::ringOuter, QColor(205, 185, 140)}};
 
-    // `half` picks the ring's far side (-1, hidden behind the globe where they overlap) or its
-    // near side (+1, drawn over the globe).
-    auto drawRings = [&](int half) {
-        p.save();
-        p.translate(c);
-        p.rotate(tilt);
-        p.scale(1.0, openness);
+    p.save();
+    p.translate(c);
+    p.rotate(SaturnShape::tilt);
+    p.scale(1.0, SaturnShape::openness);
+    if (half != 0)
         p.setClipRect(QRectF(-20, half < 0 ? -20 : 0, 40, 20));
-        p.setPen(Qt::NoPen);
-        for (const auto &ring : rings) {
-            QPainterPath band;
-            band.addEllipse(QPointF(0, 0), ring.outer, ring.outer);
-            band.addEllipse(QPointF(0, 0), ring.inner, ring.inner);
-            band.setFillRule(Qt::OddEvenFill);
-            p.setBrush(ring.colour);
-            p.drawPath(band);
-        }
-        p.restore();
-    };
+    p.setPen(Qt::NoPen);
+    for (const auto &ring : rings) {
+        QPainterPath band;
+        band.addEllipse(QPointF(0, 0), ring.outer, ring.outer);
+        band.addEllipse(QPointF(0, 0), ring.inner, ring.inner);
+        band.setFillRule(Qt::OddEvenFill);
+        p.setBrush(ring.colour);
+        p.drawPath(band);
+    }
+    p.restore();
+}
 
-    drawRings(-1);
-
+void drawSaturnGlobe(QPainter &p, QPointF c)
+{
+    const qreal globeR = SaturnShape::globeR;
+    const qreal globeRy = SaturnShape::globeRy;
     QPainterPath globe;
     globe.addEllipse(c, globeR, globeRy);
     QLinearGradient bands(c + QPointF(0, -globeRy), c + QPointF(0, globeRy));
@@ -636,7 +646,7 @@ void drawSaturn(QPainter &p, QSizeF size)
     bands.setColorAt(1.0, QColor(180, 155, 105));
     p.save();
     p.translate(c);
-    p.rotate(tilt);
+    p.rotate(SaturnShape::tilt);
     p.translate(-c);
     p.setPen(Qt::NoPen);
     p.setBrush(bands);
@@ -645,12 +655,18 @@ void drawSaturn(QPainter &p, QSizeF size)
 
     p.save();
     p.translate(c);
-    p.rotate(tilt);
+    p.rotate(SaturnShape::tilt);
     p.scale(1.0, globeRy / globeR);
     shadeSphere(p, QPointF(0, 0), globeR, 160, 35);
     p.restore();
+}
 
-    drawRings(+1);
+void drawSaturn(QPainter &p, QSizeF size)
+{
+    const QPointF c(size.width() / 2, size.height() / 2);
+    drawSaturnRings(p, c, -1);
+    drawSaturnGlobe(p, c);
+    drawSaturnRings(p, c, +1);
 }
 
 void drawUranus(QPainter &p, QPointF c, qreal r)
@@ -1348,6 +1364,862 @@ bool writePhases(const QDir &out)
     return true;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Program icon
+// ---------------------------------------------------------------------------------------------
+
+// The icon is designed on a 256-unit square and painted at every size through a scaled painter.
+// Small sizes are not simply shrunk: they drop elements, open the orbits wider and keep lines at
+// least about a pixel wide, or everything would melt into the Sun's glow.
+constexpr qreal iconUnits = 256;
+const QColor iconNight(8, 12, 32);
+
+// The orbits as seen from slightly above their plane, all round the Sun in the middle.
+struct IconOrbits {
+    QPointF sun;
+    std::vector<qreal> radii; // semi-major axes
+    qreal openness;           // minor to major axis
+    qreal tiltDeg;
+    QPen pen;
+
+    // The point `angleDeg` along the orbit of semi-major axis `a`; 0 to 180 is the near half.
+    QPointF point(qreal a, qreal angleDeg) const
+    {
+        const QTransform plane = QTransform().translate(sun.x(), sun.y()).rotate(tiltDeg);
+        return plane.map(QPointF(a * std::cos(angleDeg * degToRad),
+                                 a * openness * std::sin(angleDeg * degToRad)));
+    }
+
+    // One half of every orbit: the far half (-1) goes behind the Sun, the near half (+1) in front.
+    void draw(QPainter &p, int half) const
+    {
+        p.save();
+        p.translate(sun);
+        p.rotate(tiltDeg);
+        p.setClipRect(QRectF(-iconUnits, half < 0 ? -iconUnits : 0, 2 * iconUnits, iconUnits));
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        for (qreal a : radii)
+            p.drawEllipse(QPointF(0, 0), a, a * openness);
+        p.restore();
+    }
+};
+
+// A ring of the background colour round a planet, so it stands clear of the orbit line it sits
+// on even when only a few pixels across.
+void iconGap(QPainter &p, QPointF c, qreal radius)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconNight);
+    p.drawEllipse(c, radius, radius);
+}
+
+void drawIcon(QPainter &p, int pixels)
+{
+    const qreal unit = iconUnits / pixels; // design units per device pixel
+    const auto atLeast = [unit](qreal units, qreal devicePixels) {
+        return std::max(units, devicePixels * unit);
+    };
+    const bool tiny = pixels <= 16;
+    const bool small = pixels <= 32;
+    const bool detailed = pixels >= 128;
+
+    // Night-sky tile: a rounded square, bluer in the middle, with a faint lit rim so it still
+    // reads against a dark panel.
+    const QRectF tile(0, 0, iconUnits, iconUnits);
+    const qreal corner = 0.2 * iconUnits;
+    QRadialGradient sky(QPointF(0.45 * iconUnits, 0.4 * iconUnits), 0.75 * iconUnits);
+    sky.setColorAt(0.0, QColor(26, 46, 104));
+    sky.setColorAt(0.6, QColor(14, 24, 62));
+    sky.setColorAt(1.0, iconNight);
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(tile, corner, corner);
+    if (!small) {
+        const qreal rim = atLeast(3, 1);
+        p.setPen(QPen(QColor(110, 140, 210, 110), rim));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(tile.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), corner - rim / 2,
+                          corner - rim / 2);
+    }
+
+    // A sprinkling of stars in the empty corners.
+    if (pixels >= 64) {
+        const struct {
+            qreal x, y, size;
+        } stars[] = {{40, 46, 1.0},   {70, 28, 0.6},  {200, 40, 0.8},  {222, 70, 0.5},
+                     {176, 22, 0.5},  {34, 200, 0.6}, {60, 226, 0.9},  {214, 214, 0.7},
+                     {190, 236, 0.5}, {24, 120, 0.5}, {236, 150, 0.6}, {118, 18, 0.6}};
+        p.setPen(Qt::NoPen);
+        for (const auto &star : stars) {
+            const qreal r = atLeast(2.6 * star.size, 0.55);
+            QRadialGradient glow(QPointF(star.x, star.y), 2 * r);
+            glow.setColorAt(0.0, QColor(255, 255, 255, int(120 + 130 * star.size)));
+            glow.setColorAt(0.5, QColor(200, 220, 255, int(60 + 60 * star.size)));
+            glow.setColorAt(1.0, QColor(200, 220, 255, 0));
+            p.setBrush(glow);
+            p.drawEllipse(QPointF(star.x, star.y), 2 * r, 2 * r);
+        }
+    }
+
+    IconOrbits orbits{QPointF(128, 128), {}, 0.45, -20, QPen()};
+    if (tiny) {
+        orbits.radii = {94};
+        orbits.openness = 0.56;
+    } else if (small) {
+        orbits.radii = {74, 112};
+        orbits.openness = 0.5;
+    } else {
+        orbits.radii = {56, 83, 108};
+    }
+    const qreal thinnestOrbit = tiny ? 1.3 : small ? 1.15 : 1.0; // device pixels
+    orbits.pen = QPen(QColor(150, 185, 245, small ? 240 : 190), atLeast(3, thinnestOrbit),
+                      Qt::SolidLine, Qt::FlatCap);
+    orbits.draw(p, -1);
+
+    // Saturn rides the outer orbit on the far side, up to the left.
+    if (!small) {
+        const QPointF at = orbits.point(orbits.radii.back(), 228);
+        const qreal scale = atLeast(2.2, 0.42); // Saturn picture pixels to design units
+        p.save();
+        p.translate(at);
+        p.scale(scale, scale);
+        iconGap(p, QPointF(0, 0), SaturnShape::globeR + unit / scale);
+        drawSaturnRings(p, QPointF(0, 0), -1);
+        drawSaturnGlobe(p, QPointF(0, 0));
+        drawSaturnRings(p, QPointF(0, 0), +1);
+        p.restore();
+    }
+
+    // The Sun: a glow, then the same disc as the body picture. The glow is kept tight at the
+    // small sizes, where a wide one swallows the orbits.
+    const qreal sunR = tiny ? 46 : small ? 42 : 34;
+    const qreal glowR = (small ? 1.7 : 2.1) * sunR;
+    QRadialGradient glow(orbits.sun, glowR);
+    glow.setColorAt(0.0, QColor(255, 210, 90, 230));
+    glow.setColorAt(0.45, QColor(255, 170, 50, 140));
+    glow.setColorAt(0.7, QColor(255, 140, 30, small ? 30 : 45));
+    glow.setColorAt(1.0, QColor(255, 120, 20, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(orbits.sun, glowR, glowR);
+    p.save();
+    p.translate(orbits.sun - QPointF(sunR, sunR));
+    drawSun(p, QSizeF(2 * sunR, 2 * sunR));
+    p.restore();
+
+    orbits.draw(p, +1);
+
+    // Mars on the inner orbit, far side to the right.
+    if (!small) {
+        const QPointF at = orbits.point(orbits.radii.front(), 322);
+        const qreal r = atLeast(8, 1.5);
+        iconGap(p, at, r + atLeast(2.5, 0.8));
+        drawMars(p, at, r);
+    }
+
+    // The Earth on the near side, down to the right, with its Moon in the large sizes.
+    const QPointF earth = orbits.point(orbits.radii[small ? 0 : 1], tiny ? 42 : small ? 58 : 62);
+    const qreal earthR = tiny ? 35 : small ? 26 : atLeast(17, 2.8);
+    iconGap(p, earth, earthR + atLeast(2.5, tiny ? 0.8 : 1.0));
+    if (pixels >= 64) {
+        drawEarth(p, earth, earthR, detailed);
+    } else {
+        QRadialGradient ocean(earth + QPointF(-0.35 * earthR, -0.35 * earthR), 1.4 * earthR);
+        ocean.setColorAt(0.0, QColor(150, 210, 255));
+        ocean.setColorAt(0.45, QColor(50, 130, 240));
+        ocean.setColorAt(1.0, QColor(20, 60, 170));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ocean);
+        p.drawEllipse(earth, earthR, earthR);
+    }
+    if (detailed) {
+        const QPointF moon = earth + QPointF(27, -14);
+        iconGap(p, moon, 6.5);
+        drawMoon(p, moon, 5, false);
+    }
+}
+
+QImage renderIcon(int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(pixels / iconUnits, pixels / iconUnits);
+    drawIcon(painter, pixels);
+    return image;
+}
+
+bool saveImage(const QImage &image, const QString &path, const char *format, int quality = -1)
+{
+    if (!image.save(path, format, quality)) {
+        err() << "heliodial_assetgen: cannot write " << path << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+// The icon at each size the desktop asks for, plus the 32-pixel icon cut down to sixteen colours
+// for the About box. The palette is picked for this picture: the standard sixteen colours have
+// hardly any dark blues, so the tile would break up into black and navy blotches. Each pixel
+// takes its nearest colour, undithered; at this size dithering only adds noise.
+bool writeIcon(const QDir &out)
+{
+    const std::optional<QDir> folder = makeFolder(out, QStringLiteral("icon"));
+    if (!folder)
+        return false;
+    for (int pixels : {16, 32, 48, 64, 128, 256}) {
+        if (!saveImage(renderIcon(pixels),
+                       folder->filePath(QStringLiteral("heliodial-%1.png").arg(pixels)), "PNG"))
+            return false;
+    }
+    // Transparent corners; four night blues for the tile's glow; three orbit blues; the Sun from
+    // white to deep orange; two tints where its glow lies over the tile; two Earth blues.
+    const QList<QRgb> palette = {
+        qRgba(0, 0, 0, 0),   qRgb(8, 12, 32),     qRgb(16, 28, 66),    qRgb(23, 39, 87),
+        qRgb(30, 50, 108),   qRgb(66, 92, 160),   qRgb(110, 140, 210), qRgb(165, 195, 250),
+        qRgb(255, 250, 222), qRgb(255, 224, 100), qRgb(252, 170, 40),  qRgb(200, 100, 25),
+        qRgb(120, 72, 58),   qRgb(170, 112, 66),  qRgb(55, 135, 242),  qRgb(22, 66, 170)};
+    const QImage reduced =
+        renderIcon(32).convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+    return saveImage(reduced, folder->filePath(QStringLiteral("heliodial-32-16colours.png")),
+                     "PNG");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Photograph
+// ---------------------------------------------------------------------------------------------
+
+// A hashed lattice value in [0, 1). Like Scatter, it avoids the library's generators so the
+// picture comes out the same everywhere.
+double latticeValue(int x, int y, quint32 seed)
+{
+    quint32 h = quint32(x) * 0x8da6b343u ^ quint32(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
+    h = (h ^ (h >> 16)) * 0x85ebca6bu;
+    h = (h ^ (h >> 13)) * 0xc2b2ae35u;
+    h ^= h >> 16;
+    return h / 4294967296.0;
+}
+
+// Smoothly interpolated value noise summed over `octaves` doublings of frequency; in [0, 1).
+double cloudNoise(double x, double y, int octaves, quint32 seed)
+{
+    double sum = 0;
+    double weight = 0;
+    double amplitude = 1;
+    for (int octave = 0; octave < octaves; ++octave) {
+        const double fx = std::floor(x);
+        const double fy = std::floor(y);
+        const int ix = int(fx);
+        const int iy = int(fy);
+        const double tx = (x - fx) * (x - fx) * (3 - 2 * (x - fx));
+        const double ty = (y - fy) * (y - fy) * (3 - 2 * (y - fy));
+        const quint32 s = seed + quint32(octave) * 101u;
+        const double top =
+            latticeValue(ix, iy, s) + tx * (latticeValue(ix + 1, iy, s) - latticeValue(ix, iy, s));
+        const double bottom = latticeValue(ix, iy + 1, s) +
+                              tx * (latticeValue(ix + 1, iy + 1, s) - latticeValue(ix, iy + 1, s));
+        sum += amplitude * (top + ty * (bottom - top));
+        weight += amplitude;
+        amplitude *= 0.5;
+        x *= 2;
+        y *= 2;
+    }
+    return sum / weight;
+}
+
+// Adds `amount` (0..1) of `colour` to the picture, shared among the four pixels nearest to `at`
+// so faint stars keep their sub-pixel places instead of snapping to the grid.
+void addLight(QImage &image, QPointF at, QColor colour, double amount)
+{
+    const double x = at.x() - 0.5;
+    const double y = at.y() - 0.5;
+    const int x0 = int(std::floor(x));
+    const int y0 = int(std::floor(y));
+    const double fx = x - x0;
+    const double fy = y - y0;
+    for (int dy = 0; dy <= 1; ++dy) {
+        for (int dx = 0; dx <= 1; ++dx) {
+            const int px = x0 + dx;
+            const int py = y0 + dy;
+            if (px < 0 || py < 0 || px >= image.width() || py >= image.height())
+                continue;
+            const double share = amount * (dx ? fx : 1 - fx) * (dy ? fy : 1 - fy);
+            QRgb &pixel = reinterpret_cast<QRgb *>(image.scanLine(py))[px];
+            pixel = qRgba(std::min(255, qRed(pixel) + int(colour.red() * share + 0.5)),
+                          std::min(255, qGreen(pixel) + int(colour.green() * share + 0.5)),
+                          std::min(255, qBlue(pixel) + int(colour.blue() * share + 0.5)),
+                          qAlpha(pixel));
+        }
+    }
+}
+
+// A star bright enough to show a disc and a little bloom, added onto what is already there.
+void drawBrightStar(QPainter &p, QPointF at, double brightness, QColor tint)
+{
+    const qreal core = 0.9 + 1.6 * brightness;
+    const qreal halo = 3 + 9 * brightness * brightness;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.setPen(Qt::NoPen);
+    QRadialGradient bloom(at, halo);
+    bloom.setColorAt(0.0, withAlpha(tint, int(90 * brightness)));
+    bloom.setColorAt(0.3, withAlpha(tint, int(30 * brightness)));
+    bloom.setColorAt(1.0, withAlpha(tint, 0));
+    p.setBrush(bloom);
+    p.drawEllipse(at, halo, halo);
+    QRadialGradient disc(at, core);
+    disc.setColorAt(0.0, QColor(255, 255, 255, 255));
+    disc.setColorAt(0.4, withAlpha(tint.lighter(115), 200));
+    disc.setColorAt(1.0, withAlpha(tint, 0));
+    p.setBrush(disc);
+    p.drawEllipse(at, core, core);
+    p.restore();
+}
+
+// Star colours from hot to cool, weighted towards the common white and yellowish ones.
+QColor starTint(double pick)
+{
+    if (pick < 0.15)
+        return QColor(170, 195, 255);
+    if (pick < 0.55)
+        return QColor(225, 232, 255);
+    if (pick < 0.8)
+        return QColor(255, 244, 225);
+    if (pick < 0.94)
+        return QColor(255, 220, 170);
+    return QColor(255, 185, 130);
+}
+
+// The photograph's frame and the places of its bodies. The Sun stands half out of the frame on
+// the left; the planets follow a gentle arc along the near side of their orbits, which are seen
+// from a little above their plane.
+struct PhotoLayout {
+    static constexpr int width = 2272;
+    static constexpr int height = 1704;
+    static constexpr QPointF sun{-10, 800};
+    static constexpr qreal sunRadius = 420;
+    static constexpr qreal orbitTilt = -5; // degrees
+    static constexpr qreal orbitOpenness = 0.23;
+
+    // Semi-major axis of the orbit (centred on the Sun) that passes through `at`.
+    static qreal orbitThrough(QPointF at)
+    {
+        const QPointF local = QTransform().rotate(-orbitTilt).map(at - sun);
+        return std::hypot(local.x(), local.y() / orbitOpenness);
+    }
+
+    // Where the planets sit: a shallow arc sagging towards the viewer in the middle.
+    static QPointF arc(qreal x)
+    {
+        const double t = (x - 480) / 1800;
+        return {x, 850 + 210 * std::sin(std::numbers::pi * t)};
+    }
+};
+
+// The Milky Way: a broad band of soft clouds with a darker dust lane, drawn at a quarter of the
+// photograph's size and enlarged, which keeps the clouds soft.
+QImage renderMilkyWay(QLineF band)
+{
+    const int step = 4;
+    QImage clouds(PhotoLayout::width / step, PhotoLayout::height / step,
+                  QImage::Format_ARGB32_Premultiplied);
+    const QPointF along = band.unitVector().p2() - band.unitVector().p1();
+    const QPointF across(-along.y(), along.x());
+    for (int y = 0; y < clouds.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(clouds.scanLine(y));
+        for (int x = 0; x < clouds.width(); ++x) {
+            const QPointF at(step * (x + 0.5), step * (y + 0.5));
+            const QPointF offset = at - band.p1();
+            const double s = offset.x() * along.x() + offset.y() * along.y();
+            // The band wanders a little and varies in width along its length.
+            const double wander = 120 * (cloudNoise(s / 900, 3.5, 2, 5) - 0.5);
+            const double d = offset.x() * across.x() + offset.y() * across.y() - wander;
+            const double width = 260 * (0.8 + 0.5 * cloudNoise(s / 700, 9.5, 2, 6));
+            const double profile = std::exp(-d * d / (2 * width * width));
+            const double texture = cloudNoise(at.x() / 260, at.y() / 260, 5, 1);
+            const double fine = cloudNoise(at.x() / 60, at.y() / 60, 3, 2);
+            const double dust =
+                1 - 0.75 * std::exp(-std::pow((d + 40 * (fine - 0.5)) / (0.18 * width), 2)) *
+                        cloudNoise(s / 300, 1.5, 3, 3);
+            double glow = profile * std::pow(std::clamp(texture * 1.6 - 0.3, 0.0, 1.0), 1.6) *
+                          (0.7 + 0.6 * fine) * dust;
+            glow = std::clamp(glow, 0.0, 1.0);
+            const double warm = cloudNoise(at.x() / 500, at.y() / 500, 2, 4);
+            const double level = 58 * glow;
+            line[x] = qRgb(int(level * (0.85 + 0.3 * warm)), int(level * (0.88 + 0.1 * warm)),
+                           int(level * (1.15 - 0.25 * warm)));
+        }
+    }
+    return clouds.scaled(PhotoLayout::width, PhotoLayout::height, Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+}
+
+struct Star {
+    QPointF at;
+    double brightness; // 0..1
+    QColor tint;
+};
+
+// Faint star dust crowding into the Milky Way, and field stars all over: many faint, a few bright.
+std::vector<Star> scatterStars(QLineF band)
+{
+    std::vector<Star> stars;
+    const QPointF along = band.unitVector().p2() - band.unitVector().p1();
+    const QPointF across(-along.y(), along.x());
+    Scatter dust(41);
+    for (int i = 0; i < 26000; ++i) {
+        const double s = dust.uniform(-200, band.length() + 200);
+        // Sum of uniforms: roughly Gaussian across the band.
+        const double d = 190 * (dust.uniform(-1, 1) + dust.uniform(-1, 1) + dust.uniform(-1, 1));
+        const QPointF at = band.p1() + s * along + d * across;
+        const QColor tint = starTint(dust.uniform(0, 1));
+        stars.push_back({at, dust.uniform(0.016, 0.07), tint});
+    }
+    Scatter field(43);
+    for (int i = 0; i < 3200; ++i) {
+        const QPointF at(field.uniform(0, PhotoLayout::width),
+                         field.uniform(0, PhotoLayout::height));
+        const double brightness = 0.05 + 0.95 * std::pow(field.uniform(0, 1), 7);
+        stars.push_back({at, brightness, starTint(field.uniform(0, 1))});
+    }
+    return stars;
+}
+
+// Stars too faint to show a disc are added straight into the pixels.
+constexpr double faintStar = 0.16;
+
+void addFaintStars(QImage &photo, const std::vector<Star> &stars)
+{
+    for (const Star &star : stars) {
+        if (star.brightness < faintStar)
+            addLight(photo, star.at, star.tint, 5 * star.brightness);
+    }
+}
+
+void drawBrightStars(QPainter &p, const std::vector<Star> &stars)
+{
+    for (const Star &star : stars) {
+        if (star.brightness >= faintStar)
+            drawBrightStar(p, star.at, star.brightness, star.tint);
+    }
+}
+
+// The corona: a broad glow falling off steeply from the limb, and faint streamers reaching out
+// further. Both are added onto the sky.
+void drawCorona(QPainter &p)
+{
+    const QPointF sun = PhotoLayout::sun;
+    const qreal r = PhotoLayout::sunRadius;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.setPen(Qt::NoPen);
+    const qreal reach = 5.5 * r;
+    QRadialGradient glow(sun, reach);
+    for (int i = 0; i <= 40; ++i) {
+        const double f = i / 40.0;
+        const double distance = f * reach / r; // in Sun radii
+        const double fall = distance < 1 ? 1 : std::pow(distance, -2.6);
+        const double fade = 1 - f * f; // reach zero at the gradient's rim
+        const int alpha = std::clamp(int(255 * fall * fade), 0, 255);
+        glow.setColorAt(f,
+                        QColor(255, int(205 - 30 * (1 - fall)), int(130 - 40 * (1 - fall)), alpha));
+    }
+    p.setBrush(glow);
+    p.drawEllipse(sun, reach, reach);
+    p.restore();
+
+    // Streamers are soft rays; painted at a quarter size, blurred and enlarged.
+    const int step = 4;
+    QImage rays(PhotoLayout::width / step, PhotoLayout::height / step,
+                QImage::Format_ARGB32_Premultiplied);
+    rays.fill(Qt::transparent);
+    {
+        QPainter q(&rays);
+        q.setRenderHint(QPainter::Antialiasing);
+        q.scale(1.0 / step, 1.0 / step);
+        q.setPen(Qt::NoPen);
+        q.setCompositionMode(QPainter::CompositionMode_Plus);
+        Scatter scatter(53);
+        for (int i = 0; i < 46; ++i) {
+            const double angle = scatter.uniform(-100, 100); // the visible, right-hand side
+            const double spread = scatter.uniform(1.5, 5);
+            const double length = r * scatter.uniform(1.6, 3.4);
+            const int strength = int(scatter.uniform(14, 40));
+            QRadialGradient fade(sun, length);
+            fade.setColorAt(0.0, QColor(255, 215, 160, strength));
+            fade.setColorAt(r / length, QColor(255, 215, 160, strength));
+            fade.setColorAt(1.0, QColor(255, 200, 140, 0));
+            q.setBrush(fade);
+            QPainterPath wedge;
+            wedge.moveTo(sun);
+            wedge.arcTo(QRectF(sun.x() - length, sun.y() - length, 2 * length, 2 * length),
+                        -angle - spread / 2, spread);
+            wedge.closeSubpath();
+            q.drawPath(wedge);
+        }
+    }
+    blur(rays, 4);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(QRectF(0, 0, PhotoLayout::width, PhotoLayout::height), rays);
+    p.restore();
+}
+
+// The photosphere is the body picture's disc, enlarged; granulation mottles it, strongest in the
+// middle of the disc where it is seen face on.
+void granulateSun(QImage &photo)
+{
+    const QPointF sun = PhotoLayout::sun;
+    const qreal r = PhotoLayout::sunRadius;
+    const int top = std::max(0, int(sun.y() - r));
+    const int bottom = std::min(photo.height() - 1, int(sun.y() + r) + 1);
+    const int right = std::min(photo.width() - 1, int(sun.x() + r) + 1);
+    for (int y = top; y <= bottom; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x <= right; ++x) {
+            const double dx = (x + 0.5 - sun.x()) / r;
+            const double dy = (y + 0.5 - sun.y()) / r;
+            const double rim = dx * dx + dy * dy;
+            if (rim >= 0.995)
+                continue;
+            const double grain = cloudNoise(x / 7.0, y / 7.0, 2, 61) - 0.5;
+            const double cells = cloudNoise(x / 60.0, y / 60.0, 3, 62) - 0.5;
+            const double factor = 1 + (0.12 * grain + 0.08 * cells) * std::sqrt(1 - rim);
+            const QRgb pixel = line[x];
+            line[x] = qRgb(std::min(255, int(qRed(pixel) * factor)),
+                           std::min(255, int(qGreen(pixel) * factor)),
+                           std::min(255, int(qBlue(pixel) * factor)));
+        }
+    }
+}
+
+// Sunspots, and the chromosphere with its prominences round the limb.
+void drawSunFeatures(QPainter &p)
+{
+    const QPointF sun = PhotoLayout::sun;
+    const qreal r = PhotoLayout::sunRadius;
+
+    // Two small spot groups: a dark umbra in a browner penumbra, squashed towards the limb.
+    p.save();
+    p.setClipPath(discPath(sun, r));
+    const struct {
+        qreal x, y, size;
+    } spots[] = {{0.52, -0.3, 1.0}, {0.57, -0.27, 0.5}, {0.36, 0.45, 0.7}};
+    for (const auto &spot : spots) {
+        const QPointF at = sun + QPointF(spot.x, spot.y) * r;
+        const qreal squash = std::sqrt(std::max(0.2, 1 - spot.x * spot.x - spot.y * spot.y));
+        const qreal angle = std::atan2(spot.y, spot.x) / degToRad;
+        softBlob(p, at, 0.022 * r * spot.size * squash, 0.022 * r * spot.size, angle,
+                 QColor(170, 70, 10, 170), 0.3);
+        softBlob(p, at, 0.009 * r * spot.size * squash, 0.009 * r * spot.size, angle,
+                 QColor(70, 20, 0, 230), 0.5);
+    }
+    p.restore();
+
+    // The thin red chromosphere round the limb, with a few prominences licking up from it, drawn
+    // over the corona so they keep their colour.
+    const qreal outer = 1.02 * r;
+    QRadialGradient chromosphere(sun, outer);
+    chromosphere.setColorAt(0.0, QColor(255, 90, 50, 0));
+    chromosphere.setColorAt(0.994 * r / outer, QColor(255, 90, 50, 0));
+    chromosphere.setColorAt(1.004 * r / outer, QColor(255, 100, 60, 100));
+    chromosphere.setColorAt(1.0, QColor(255, 120, 70, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(chromosphere);
+    p.drawEllipse(sun, outer, outer);
+    const struct {
+        qreal angle, height, width;
+    } flames[] = {{-43, 0.04, 0.03},
+                  {-39, 0.025, 0.02},
+                  {13, 0.03, 0.03},
+                  {48, 0.045, 0.025},
+                  {52, 0.025, 0.03}};
+    for (const auto &flame : flames) {
+        const double a = flame.angle * degToRad;
+        const QPointF at = sun + QPointF(std::cos(a), std::sin(a)) * r * (1 + flame.height / 2);
+        softBlob(p, at, flame.height * r, flame.width * r, flame.angle, QColor(255, 85, 55, 110));
+    }
+}
+
+// A transparent layer over one body's part of the photograph, painted with the body's centre at
+// the origin, so a body can be lit on its own before it is laid over the sky.
+class BodyLayer {
+public:
+    BodyLayer(QPointF centre, qreal extent)
+        : centre(centre),
+          box(QRectF(centre.x() - extent, centre.y() - extent, 2 * extent, 2 * extent)
+                  .toAlignedRect()),
+          image(box.size(), QImage::Format_ARGB32_Premultiplied)
+    {
+        image.fill(Qt::transparent);
+    }
+
+    void paint(const std::function<void(QPainter &)> &draw)
+    {
+        QPainter q(&image);
+        q.setRenderHint(QPainter::Antialiasing);
+        q.setRenderHint(QPainter::SmoothPixmapTransform);
+        q.translate(centre - QPointF(box.topLeft()));
+        draw(q);
+    }
+
+    // Lights the globe (an ellipse of the given radius, flattening and tilt round the centre)
+    // from the Sun; the rest of the layer is left alone. Each body picture already carries a
+    // little modelling from the upper left; this adds the real night side. The Sun is put a
+    // little towards the camera, so the planets show more than half their lit face.
+    void light(qreal radius, qreal flattening = 1, qreal tiltDeg = 0)
+    {
+        const QPointF toSun = PhotoLayout::sun - centre;
+        const double length = std::hypot(toSun.x(), toSun.y());
+        const double lx = toSun.x() / length;
+        const double ly = toSun.y() / length;
+        constexpr double forward = 0.5;
+        const double norm = std::sqrt(1 + forward * forward);
+        // Into the globe's own frame, where it is a circle of unit radius.
+        const double cosT = std::cos(-tiltDeg * degToRad);
+        const double sinT = std::sin(-tiltDeg * degToRad);
+        const double sunX = (lx * cosT - ly * sinT) / norm;
+        const double sunY = (lx * sinT + ly * cosT) / norm;
+        const double sunZ = forward / norm;
+        constexpr double nightside = 0.03;
+        constexpr double twilight = 0.12; // half width of the soft terminator, in cosine
+        const QPointF local = centre - QPointF(box.topLeft());
+        for (int y = 0; y < image.height(); ++y) {
+            QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const double px = x + 0.5 - local.x();
+                const double py = y + 0.5 - local.y();
+                double u = (px * cosT - py * sinT) / radius;
+                double v = (px * sinT + py * cosT) / (radius * flattening);
+                const double rim = std::hypot(u, v);
+                if (rim > 1 + 1.5 / radius)
+                    continue;
+                // Rim pixels lie partly outside the globe; light them like the limb itself.
+                if (rim > 1) {
+                    u /= rim;
+                    v /= rim;
+                }
+                const double w = std::sqrt(std::max(0.0, 1 - u * u - v * v));
+                const double facing = u * sunX + v * sunY + w * sunZ;
+                const double lit = std::clamp((facing + twilight) / (2 * twilight), 0.0, 1.0);
+                const double light = lit * lit * (3 - 2 * lit) * std::min(1.0, 0.35 + facing);
+                const double factor = nightside + (1 - nightside) * std::max(0.0, light);
+                const QRgb pixel = line[x];
+                line[x] = qRgba(int(qRed(pixel) * factor + 0.5), int(qGreen(pixel) * factor + 0.5),
+                                int(qBlue(pixel) * factor + 0.5), qAlpha(pixel));
+            }
+        }
+    }
+
+    void drawOnto(QPainter &p) const { p.drawImage(box.topLeft(), image); }
+
+private:
+    QPointF centre;
+    QRect box;
+    QImage image;
+};
+
+// Jupiter's bands seen close: the body picture plus eddies along the belt edges, which keep the
+// large disc from looking like a plain gradient.
+void drawPhotoJupiter(QPainter &p, QPointF c, qreal r)
+{
+    drawJupiter(p, c, r);
+    const qreal ry = 0.94 * r;
+    QPainterPath globe;
+    globe.addEllipse(c, r, ry);
+    p.save();
+    p.setClipPath(globe);
+    Scatter eddies(71);
+    const struct {
+        qreal at;
+        QColor colour;
+    } edges[] = {{-0.62, QColor(225, 205, 170, 90)},  {-0.47, QColor(150, 95, 60, 110)},
+                 {-0.27, QColor(245, 230, 200, 110)}, {-0.02, QColor(245, 232, 205, 120)},
+                 {0.22, QColor(160, 105, 68, 110)},   {0.43, QColor(235, 215, 180, 100)},
+                 {0.62, QColor(185, 140, 100, 90)}};
+    for (const auto &edge : edges) {
+        for (int i = 0; i < 26; ++i) {
+            const qreal x = eddies.uniform(-1.1, 1.1) * r;
+            const qreal y = (edge.at + eddies.uniform(-0.04, 0.04)) * ry;
+            softBlob(p, c + QPointF(x, y), eddies.uniform(0.06, 0.16) * r,
+                     eddies.uniform(0.015, 0.035) * r, eddies.uniform(-8, 8), edge.colour, 0.3);
+        }
+    }
+    p.restore();
+}
+
+// Fine ringlets over Saturn's rings, so the broad flat bands look like the many narrow ones they
+// are made of when seen this large. Painted in Saturn's picture pixels, onto the ring alone.
+void drawSaturnRinglets(QPainter &p)
+{
+    p.save();
+    p.rotate(SaturnShape::tilt);
+    p.scale(1.0, SaturnShape::openness);
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    p.setBrush(Qt::NoBrush);
+    Scatter scatter(83);
+    for (qreal radius = 8.0; radius < SaturnShape::ringOuter; radius += 0.06) {
+        const bool dark = scatter.uniform(0, 1) < 0.55;
+        const int alpha = int(scatter.uniform(0, dark ? 60 : 45));
+        p.setPen(QPen(dark ? QColor(70, 55, 35, alpha) : QColor(255, 245, 215, alpha), 0.06));
+        p.drawEllipse(QPointF(0, 0), radius, radius);
+    }
+    p.restore();
+}
+
+// The globe's shadow across the far ring, thrown away from the Sun, which stands to the left and
+// a little in front. Painted in Saturn's picture pixels, onto the ring alone.
+void drawSaturnRingShadow(QPainter &p)
+{
+    p.save();
+    p.rotate(SaturnShape::tilt);
+    p.scale(1.0, SaturnShape::openness);
+    const double away = -40 * degToRad; // in the ring plane: right and towards the far side
+    const QPointF along(std::cos(away), std::sin(away));
+    const QPointF side(-along.y(), along.x());
+    const qreal g = SaturnShape::globeR;
+    const qreal length = 2 * SaturnShape::ringOuter;
+    QPainterPath shadow;
+    shadow.moveTo(side * g);
+    shadow.lineTo(side * g + along * length);
+    shadow.lineTo(-side * g + along * length);
+    shadow.lineTo(-side * g);
+    shadow.closeSubpath();
+    shadow.addEllipse(QPointF(0, 0), g, g);
+    shadow.setFillRule(Qt::WindingFill);
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 215));
+    p.drawPath(shadow);
+    p.restore();
+}
+
+void paintOn(QImage &image, const std::function<void(QPainter &)> &draw)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    draw(p);
+}
+
+// A planet from its body picture, lit from the Sun.
+std::function<void(QPainter &, QPointF, qreal)>
+photoPlanet(void (*draw)(QPainter &, QPointF, qreal), qreal flattening = 1)
+{
+    return [draw, flattening](QPainter &p, QPointF at, qreal r) {
+        BodyLayer layer(at, r + 2);
+        layer.paint([&](QPainter &q) { draw(q, QPointF(0, 0), r); });
+        layer.light(r, flattening);
+        layer.drawOnto(p);
+    };
+}
+
+// The Earth, with its Moon up and to the right.
+void drawPhotoEarth(QPainter &p, QPointF at, qreal r)
+{
+    BodyLayer earth(at, r + 2);
+    earth.paint([&](QPainter &q) { drawEarth(q, QPointF(0, 0), r, true); });
+    earth.light(r);
+    earth.drawOnto(p);
+    const qreal moonR = 0.28 * r;
+    BodyLayer moon(at + QPointF(2.4 * r, -1.5 * r), moonR + 2);
+    moon.paint([&](QPainter &q) { drawMoon(q, QPointF(0, 0), moonR, true); });
+    moon.light(moonR);
+    moon.drawOnto(p);
+}
+
+// Saturn, scaled up from its body picture. The rings are painted whole, in one go, so their near
+// and far halves join without a seam; the lit globe goes over them with holes where the near
+// ring passes in front.
+void drawPhotoSaturn(QPainter &p, QPointF at, qreal r)
+{
+    const qreal scale = r / SaturnShape::globeR;
+    const qreal extent = SaturnShape::ringOuter * scale + 2;
+    BodyLayer rings(at, extent);
+    rings.paint([&](QPainter &q) {
+        q.scale(scale, scale);
+        drawSaturnRings(q, QPointF(0, 0), 0);
+        drawSaturnRinglets(q);
+        drawSaturnRingShadow(q);
+    });
+    rings.drawOnto(p);
+    BodyLayer globe(at, extent);
+    globe.paint([&](QPainter &q) {
+        q.scale(scale, scale);
+        drawSaturnGlobe(q, QPointF(0, 0));
+    });
+    globe.light(r, SaturnShape::globeRy / SaturnShape::globeR, SaturnShape::tilt);
+    globe.paint([&](QPainter &q) {
+        q.scale(scale, scale);
+        q.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        drawSaturnRings(q, QPointF(0, 0), +1);
+    });
+    globe.drawOnto(p);
+}
+
+QImage renderPhoto()
+{
+    const QLineF band(QPointF(520, -100), QPointF(2500, 1850));
+    QImage photo = renderMilkyWay(band);
+    const std::vector<Star> stars = scatterStars(band);
+    addFaintStars(photo, stars);
+
+    // Sizes are far from scale: the inner planets would be specks next to the giants.
+    const struct {
+        qreal x;
+        qreal radius;
+        std::function<void(QPainter &, QPointF, qreal)> draw;
+    } planets[] = {{560, 15, photoPlanet(drawMercury)},
+                   {700, 29, photoPlanet(drawVenus)},
+                   {880, 32, drawPhotoEarth},
+                   {1060, 21, photoPlanet(drawMars)},
+                   {1330, 122, photoPlanet(drawPhotoJupiter, 0.94)},
+                   {1700, 84, drawPhotoSaturn},
+                   {1975, 47, photoPlanet(drawUranus)},
+                   {2160, 43, photoPlanet(drawNeptune)}};
+
+    paintOn(photo, [&](QPainter &p) {
+        drawBrightStars(p, stars);
+        // Orbits: faint lines, a little stronger near the Sun.
+        for (const auto &planet : planets) {
+            const qreal a = PhotoLayout::orbitThrough(PhotoLayout::arc(planet.x));
+            p.save();
+            p.translate(PhotoLayout::sun);
+            p.rotate(PhotoLayout::orbitTilt);
+            QLinearGradient fade(QPointF(0, 0), QPointF(a, 0));
+            fade.setColorAt(0.0, QColor(140, 170, 230, 70));
+            fade.setColorAt(1.0, QColor(140, 170, 230, 38));
+            p.setPen(QPen(QBrush(fade), 2.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(0, 0), a, a * PhotoLayout::orbitOpenness);
+            p.restore();
+        }
+        drawCorona(p);
+        const qreal r = PhotoLayout::sunRadius;
+        p.translate(PhotoLayout::sun - QPointF(r, r));
+        drawSun(p, QSizeF(2 * r, 2 * r));
+    });
+    granulateSun(photo);
+    paintOn(photo, [&](QPainter &p) {
+        drawSunFeatures(p);
+        for (const auto &planet : planets)
+            planet.draw(p, PhotoLayout::arc(planet.x), planet.radius);
+    });
+    return photo.convertToFormat(QImage::Format_RGB32);
+}
+
+bool writePhoto(const QDir &out)
+{
+    const std::optional<QDir> folder = makeFolder(out, QStringLiteral("photo"));
+    if (!folder)
+        return false;
+    return saveImage(renderPhoto(), folder->filePath(QStringLiteral("heliodial-photo.jpg")), "JPG",
+                     85);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -1368,7 +2240,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    if (!writeBodies(out) || !writeNames(out) || !writePhases(out))
+    if (!writeBodies(out) || !writeNames(out) || !writePhases(out) || !writeIcon(out) ||
+        !writePhoto(out))
         return 1;
     return 0;
 }

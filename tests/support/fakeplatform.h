@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 // A scripted platform: fixed today, fixed star seed, recorded messages and
@@ -18,7 +19,9 @@ public:
     QDate todayDate{2026, 12, 7};
     std::uint32_t seed = 12345;
     QSize screen{1280, 1024};
-    QString folder;
+    // A folder of its own, so that no test reads another's settings file.
+    QTemporaryDir ownFolder;
+    QString folder = ownFolder.path();
     QList<Button> answers;               // taken in turn; Yes/Ok when empty
     std::function<int(QDialog *)> modal; // drives a modal dialog; 0 when unset
 
