@@ -108,6 +108,7 @@ void TForm1::FormCreate()
 
     imMoonPhases->hide();
     imMoonPhases->setPicture(QPixmap(PhasePictureResource(0)));
+    m_phaseShown = 0;
     BuildCatalogue();
     iLargeEarth->centreIn(MoonPanel);
 

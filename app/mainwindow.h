@@ -280,5 +280,6 @@ private:
     std::array<ViewWidgets, 5> m_views{};
     std::map<QString, std::array<Picture *, 5>> m_namePictures;
     int m_currentPage = 0;
+    int m_phaseShown = -1; // the phase picture imMoonPhases holds
     bool m_quietPageSwitch = false;
 };

@@ -40,8 +40,9 @@ void TForm1::Timer1Timer()
     if (failed)
         reportCalculationError();
     PlacePictures();
+    // The date-change path refreshes the overlays; a second refresh would
+    // draw the very same picture again.
     options().DateTimePicker1Change();
-    RefreshOverlays(false);
 }
 
 void TForm1::reportCalculationError()

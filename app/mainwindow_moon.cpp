@@ -37,7 +37,12 @@ void TForm1::SelectPhasePicture()
 {
     const double d =
         Elongation(body(Body::Earth).Longitude, body(Body::Moon).GeoAngle, HemisphereSign);
-    imMoonPhases->setPicture(QPixmap(PhasePictureResource(PhasePictureNumber(d, HemisphereSign))));
+    const int number = PhasePictureNumber(d, HemisphereSign);
+    // The picture changes every few days; leave it be in between.
+    if (number != m_phaseShown) {
+        imMoonPhases->setPicture(QPixmap(PhasePictureResource(number)));
+        m_phaseShown = number;
+    }
 }
 
 void TForm1::DrawTerminator()

@@ -1,6 +1,7 @@
 #include "views/canvas.h"
 
 #include <QPainter>
+#include <QRect>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -54,12 +55,48 @@ bool Clip(double &x1, double &y1, double &x2, double &y2, double left, double to
 Canvas::Canvas(QSize size) : m_image(size, QImage::Format_ARGB32_Premultiplied)
 {
     m_image.fill(Qt::transparent);
+    m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+}
+
+QRgb *Canvas::pixels()
+{
+    // bits() copies the pixels first if a copy of the image still shares
+    // them, so that the copy keeps what it saw.
+    return reinterpret_cast<QRgb *>(m_image.bits());
+}
+
+void Canvas::touch(const QRect &area)
+{
+    const QRect inside = area & m_image.rect();
+    m_dirty |= inside;
+    m_changed |= inside;
+}
+
+QRect Canvas::takeChangedRect()
+{
+    const QRect changed = m_changed;
+    m_changed = QRect();
+    return changed;
 }
 
 void Canvas::clear()
 {
-    m_image.fill(Qt::transparent);
-    ++m_generation;
+    if (m_dirty.isEmpty())
+        return;
+    if (m_fillToClear) {
+        QRgb *const bits = pixels();
+        for (int y = m_dirty.top(); y <= m_dirty.bottom(); ++y)
+            std::fill_n(bits + y * m_stride + m_dirty.left(), m_dirty.width(), QRgb{0});
+    } else {
+        // Drawing the lines again in the cleared colour costs a few hundred
+        // pixels, not the hundreds of thousands their bounding box holds.
+        for (const Segment &segment : m_segments)
+            rasterise(segment, 0);
+    }
+    m_segments.clear();
+    m_fillToClear = false;
+    m_changed |= m_dirty;
+    m_dirty = QRect();
 }
 
 void Canvas::moveTo(std::int64_t x, std::int64_t y)
@@ -74,13 +111,6 @@ void Canvas::line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_
     lineTo(x2, y2);
 }
 
-void Canvas::plot(std::int64_t x, std::int64_t y)
-{
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
-        return;
-    m_image.setPixel(static_cast<int>(x), static_cast<int>(y), pen.colour.rgba());
-}
-
 bool Canvas::isSet(int x, int y) const
 {
     return qAlpha(m_image.pixel(x, y)) != 0;
@@ -92,7 +122,6 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
     std::int64_t x1 = x, y1 = y;
     m_x = x;
     m_y = y;
-    ++m_generation;
 
     bool includeEnd = false;
     if (IsFar(x0) || IsFar(y0) || IsFar(x1) || IsFar(y1)) {
@@ -108,15 +137,34 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
         includeEnd = !endInside;
     }
 
+    touch(QRect(QPoint(int(std::min(x0, x1)), int(std::min(y0, y1))),
+                QPoint(int(std::max(x0, x1)), int(std::max(y0, y1)))));
+    const Segment segment{x0, y0, x1, y1, includeEnd};
+    rasterise(segment, qPremultiply(pen.colour.rgba()));
+    // A few lines are erased again line by line; many (a star field) by
+    // filling the part they cover.
+    if (m_segments.size() < MaxSegments)
+        m_segments.push_back(segment);
+    else
+        m_fillToClear = true;
+}
+
+void Canvas::rasterise(const Segment &segment, QRgb colour)
+{
+    QRgb *const bits = pixels();
+    const int width = m_image.width(), height = m_image.height();
+    std::int64_t x0 = segment.x0, y0 = segment.y0;
+    const std::int64_t x1 = segment.x1, y1 = segment.y1;
     // Bresenham, stepping along the major axis.
     const std::int64_t dx = std::llabs(x1 - x0), dy = std::llabs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     std::int64_t err = (dx > dy ? dx : -dy) / 2;
     for (;;) {
         const bool atEnd = x0 == x1 && y0 == y1;
-        if (atEnd && !includeEnd)
+        if (atEnd && !segment.includeEnd)
             break;
-        plot(x0, y0);
+        if (x0 >= 0 && y0 >= 0 && x0 < width && y0 < height)
+            bits[y0 * m_stride + x0] = colour;
         if (atEnd)
             break;
         const std::int64_t e2 = err;
@@ -142,5 +190,6 @@ void Canvas::ellipse(int left, int top, int right, int bottom)
     painter.setPen(qpen);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-    ++m_generation;
+    touch(QRect(QPoint(left, top), QPoint(right, bottom)));
+    m_fillToClear = true;
 }

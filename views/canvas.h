@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <cstdint>
+#include <vector>
 
 // A drawing surface with the habits of the pictures the program draws on:
 // a pen that keeps its colour, width and style between drawings, a current
@@ -41,14 +43,30 @@ public:
     QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
     bool isSet(int x, int y) const;
 
-    // Bumped by every drawing, so a view knows when to repaint.
-    std::uint64_t generation() const { return m_generation; }
+    // The part of the picture that may hold drawn pixels: everything drawn
+    // since the last clear lies inside it. Clearing fills only this part.
+    QRect dirtyRect() const { return m_dirty; }
+    // The part changed since the last call (drawn or cleared), for repainting.
+    QRect takeChangedRect();
 
 private:
-    void plot(std::int64_t x, std::int64_t y);
+    // A rasterised line, end points already clipped.
+    struct Segment {
+        std::int64_t x0, y0, x1, y1;
+        bool includeEnd;
+    };
+    static constexpr std::size_t MaxSegments = 64;
+
+    QRgb *pixels();
+    void rasterise(const Segment &segment, QRgb colour);
+    void touch(const QRect &area);
 
     QImage m_image;
+    qsizetype m_stride = 0; // pixels from one line to the next
+    QRect m_dirty;
+    QRect m_changed;
+    std::vector<Segment> m_segments; // drawn since the last clear
+    bool m_fillToClear = false;      // too much drawn to erase line by line
     std::int64_t m_x = 0;
     std::int64_t m_y = 0;
-    std::uint64_t m_generation = 0;
 };

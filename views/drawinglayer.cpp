@@ -9,20 +9,22 @@ DrawingLayer::DrawingLayer(QWidget *panel, const QString &objectName, QRect geom
 {
     setObjectName(objectName);
     setGeometry(geometry);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // No background of its own: only the drawn pixels cover what lies beneath.
+    setAttribute(Qt::WA_NoSystemBackground);
 }
 
 void DrawingLayer::refresh()
 {
-    if (m_painted != m_canvas.generation())
-        update();
+    // Only the part drawn or cleared since the last refresh is repainted.
+    const QRect changed = m_canvas.takeChangedRect();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void DrawingLayer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), m_canvas.image(), event->rect());
-    m_painted = m_canvas.generation();
 }
 
 void DrawingLayer::mouseDoubleClickEvent(QMouseEvent *event)

@@ -27,5 +27,4 @@ protected:
 
 private:
     Canvas m_canvas;
-    std::uint64_t m_painted = ~std::uint64_t{0};
 };

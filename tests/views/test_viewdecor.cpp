@@ -61,6 +61,39 @@ private slots:
             QVERIFY(empty.isSet(x, 4));
     }
 
+    void clearingLeavesNothingBehind()
+    {
+        const auto transparent = [](const Canvas &canvas) {
+            for (int y = 0; y < canvas.height(); ++y)
+                for (int x = 0; x < canvas.width(); ++x)
+                    if (canvas.isSet(x, y))
+                        return false;
+            return true;
+        };
+        Canvas canvas({300, 200});
+        canvas.pen.colour = Qt::red;
+        // A few lines, some far outside: erased line by line.
+        canvas.line(10, 10, 290, 190);
+        canvas.line(150, 100, 151, -4'000'000'000LL);
+        canvas.line(-50, 120, 400, 60);
+        const QImage drawn = canvas.image();
+        canvas.clear();
+        QVERIFY(transparent(canvas));
+        // A copy taken before keeps what it saw.
+        QCOMPARE(qAlpha(drawn.pixel(10, 10)), 255);
+        // Many lines and a ring: erased by filling.
+        for (int i = 0; i < 200; ++i)
+            canvas.line(i, 0, 299 - i, 199);
+        canvas.ellipse(20, 20, 120, 120);
+        canvas.clear();
+        QVERIFY(transparent(canvas));
+        // And the changed part is reported once, for repainting.
+        QVERIFY(canvas.takeChangedRect().contains(QRect(20, 20, 100, 100)));
+        canvas.line(5, 5, 15, 5);
+        QCOMPARE(canvas.takeChangedRect(), QRect(QPoint(5, 5), QPoint(15, 5)));
+        QCOMPARE(canvas.takeChangedRect(), QRect());
+    }
+
     void frameRunsTwentyPixelsInsideAndKeepsThePen()
     {
         Canvas under({739, 482});
