@@ -3,6 +3,7 @@
 #include "app/controlpanel.h"
 
 #include "app/mainwindow.h"
+#include "views/digitfield.h"
 #include "views/horizon.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
@@ -65,10 +66,7 @@ void TOptions::meHoursChange()
 {
     // Typed text moves the arrows' position, held within their range; text
     // that is no number leaves it where it was.
-    bool isNumber = false;
-    const int typed = meHours->text().toInt(&isNumber);
-    if (isNumber)
-        UpDownHours->adoptPosition(typed);
+    UpDownHours->adoptPosition(HourPositionFromText(meHours->text(), UpDownHours->position()));
     UpDownHoursClick();
 }
 

@@ -7,6 +7,7 @@
 #include "model/alignment.h"
 #include "model/catalogue.h"
 #include "views/datepicker.h"
+#include "views/digitfield.h"
 #include "views/updown.h"
 
 #include "views/wrappedlabel.h"
@@ -57,10 +58,8 @@ TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app
     UpDown1->setGeometry(101, 245, 16, 21);
     // Typed degrees move the arrows too, held within their range.
     connect(meDegrees, &QLineEdit::textEdited, this, [this](const QString &text) {
-        bool isNumber = false;
-        const int typed = QString(text).remove(QLatin1Char(' ')).toInt(&isNumber);
-        if (isNumber)
-            UpDown1->adoptPosition(typed);
+        if (const std::optional<int> typed = DegreesFromText(text))
+            UpDown1->adoptPosition(*typed);
     });
 
     BitBtn1 = new QPushButton(QStringLiteral("Find next alignment"), this);
@@ -99,15 +98,15 @@ void TFAlignment::BitBtn1Click()
         return;
     }
 
-    bool hasDigits = false;
-    query.maxSeparation = QString(meDegrees->text()).remove(QLatin1Char(' ')).toInt(&hasDigits);
-    if (!hasDigits) {
+    const std::optional<int> degrees = DegreesFromText(meDegrees->text());
+    if (!degrees) {
         platform.messageBox(this, Platform::MessageKind::Information,
                             QStringLiteral("Please enter the maximum angular separation in whole "
                                            "degrees."));
         meDegrees->setFocus();
         return;
     }
+    query.maxSeparation = *degrees;
 
     TForm1 &form = *m_app.Form1();
     DatePicker &picker = *m_app.Options()->DateTimePicker1;

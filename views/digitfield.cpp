@@ -1,5 +1,7 @@
 #include "views/digitfield.h"
 
+#include <algorithm>
+
 QString CleanDigits(const QString &text, int maxDigits, const QString &emptyDefault)
 {
     QString digits;
@@ -12,4 +14,20 @@ QString CleanDigits(const QString &text, int maxDigits, const QString &emptyDefa
     if (digits.size() > maxDigits)
         digits = digits.right(maxDigits);
     return digits;
+}
+
+int HourPositionFromText(const QString &text, int current)
+{
+    bool isNumber = false;
+    const int typed = text.trimmed().toInt(&isNumber);
+    return isNumber ? std::clamp(typed, 0, 13) : current;
+}
+
+std::optional<int> DegreesFromText(const QString &text)
+{
+    bool isNumber = false;
+    const int degrees = QString(text).remove(QLatin1Char(' ')).toInt(&isNumber);
+    if (!isNumber)
+        return std::nullopt;
+    return degrees;
 }
