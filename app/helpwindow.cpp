@@ -12,10 +12,15 @@
 
 QStringList HelpFolders()
 {
-    QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    const QString program = QCoreApplication::applicationDirPath();
+    // The data folder beside bin/ wherever the program was installed, then
+    // the one it was built for.
+    QStringList folders = {QDir::currentPath(), program,
+                           QDir::cleanPath(program + QStringLiteral("/../share/heliodial"))};
 #ifdef HELIODIAL_DATA_DIR
     folders << QStringLiteral(HELIODIAL_DATA_DIR);
 #endif
+    folders.removeDuplicates();
     return folders;
 }
 

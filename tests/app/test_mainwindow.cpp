@@ -306,6 +306,18 @@ private slots:
         QVERIFY(!form().iEarth->picture().isNull());
     }
 
+    void picturesAreNamedForAssistiveTechnology()
+    {
+        int named = 0;
+        for (const Picture *picture : form().findChildren<Picture *>()) {
+            if (picture->toolTip().isEmpty())
+                continue;
+            QCOMPARE(picture->accessibleName(), picture->toolTip());
+            ++named;
+        }
+        QVERIFY(named >= 33); // the bodies, the markers and the phase picture
+    }
+
     void dayOffsetIgnoresTheDateFormat()
     {
         for (const char *name : {"en_US", "de_DE", "ja_JP", "en_GB"}) {
