@@ -4,6 +4,7 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "views/datepicker.h"
+#include "views/fieldexit.h"
 #include "views/radiogroup.h"
 #include "views/updown.h"
 
@@ -11,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,7 +162,7 @@ void TOptions::connectHandlers()
     connect(btnHorizon, &QPushButton::clicked, this, &TOptions::btnHorizonClick);
     connect(UpDownHours, &UpDown::clicked, this, &TOptions::UpDownHoursClick);
     connect(meHours, &QLineEdit::textChanged, this, &TOptions::meHoursChange);
-    meHours->installEventFilter(this);
+    OnFieldExit(meHours, [this] { meHoursExit(); });
     connect(rgDaylightSaving, &RadioGroup::clicked, this, &TOptions::rgDaylightSavingClick);
     connect(ComboBox1, &QComboBox::activated, this, &TOptions::ComboBox1Change);
     connect(btnPointer, &QPushButton::clicked, this, &TOptions::btnPointerClick);
@@ -171,18 +171,6 @@ void TOptions::connectHandlers()
     // Connected after the range and position are set, so that the clock keeps
     // its 100 ms until the user first moves the bar.
     connect(TrackBar1, &QSlider::valueChanged, this, &TOptions::TrackBar1Change);
-}
-
-bool TOptions::eventFilter(QObject *watched, QEvent *event)
-{
-    // The hour field's exit: the focus moving to another control, not the
-    // window losing the focus.
-    if (watched == meHours && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            meHoursExit();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TOptions::setPanelHeight(int clientHeight)

@@ -5,9 +5,9 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "views/digitfield.h"
+#include "views/fieldexit.h"
 #include "views/wrappedlabel.h"
 
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +35,7 @@ TForm3::TForm3(Heliodial &app)
     connect(Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
     // Enter takes the field's value, then closes.
     connect(Edit1, &QLineEdit::returnPressed, this, &TForm3::Button1Click);
-    Edit1->installEventFilter(this);
+    OnFieldExit(Edit1, [this] { Edit1Exit(); });
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
@@ -88,12 +88,3 @@ void TForm3::done(int result)
     QDialog::done(result);
 }
 
-bool TForm3::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Edit1Exit();
-    }
-    return QDialog::eventFilter(watched, event);
-}

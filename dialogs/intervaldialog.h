@@ -28,7 +28,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Every way of closing (the button, Esc, the close box) ends here.
     void done(int result) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Heliodial &m_app;

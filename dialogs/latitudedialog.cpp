@@ -4,13 +4,14 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "views/digitfield.h"
+#include "views/fieldexit.h"
 
 #include "views/wrappedlabel.h"
-#include <QFocusEvent>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 TFLatitude::TFLatitude(Heliodial &app)
@@ -52,7 +53,7 @@ TFLatitude::TFLatitude(Heliodial &app)
         Edit1Exit();
         Button1Click();
     });
-    Edit1->installEventFilter(this);
+    OnFieldExit(Edit1, [this] { Edit1Exit(); });
     connect(Button1, &QPushButton::clicked, this, &TFLatitude::Button1Click);
 }
 
@@ -100,12 +101,3 @@ void TFLatitude::done(int result)
     QDialog::done(result);
 }
 
-bool TFLatitude::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Edit1Exit();
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -30,7 +30,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Every way of closing (the button, Enter, Esc, the close box) ends here.
     void done(int result) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Heliodial &m_app;

@@ -2,7 +2,7 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "dialogs/latitudedialog.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/picture.h"
@@ -19,38 +19,20 @@ namespace {
 
 int RedPixels(const Canvas &canvas)
 {
-    int count = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            count += canvas.pixel(x, y) == qRgb(255, 0, 0);
-    return count;
+    return CountPixels(canvas, qRgb(255, 0, 0));
 }
 
 } // namespace
 
-class TestHorizonControls : public QObject {
+class TestHorizonControls : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
     QDate statusDate() { return panel().DateTimePicker1->day(); }
     QString hour() { return panel().meHours->text() + panel().lblAmPm->text(); }
 
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        platform->todayDate = QDate(2003, 6, 22);
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(QDate(2003, 6, 22)); }
+    void cleanup() { stopApp(); }
 
     void startState()
     {

@@ -8,7 +8,7 @@
 #include "dialogs/latitudedialog.h"
 #include "dialogs/photowindow.h"
 #include "model/catalogue.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/picture.h"
@@ -88,30 +88,17 @@ const char *const RadioPairs[][2] = {
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
     QAction *action(const char *name)
     {
         return form().findChild<QAction *>(QString::fromLatin1(name));
     }
 
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(); }
+    void cleanup() { stopApp(); }
 
     void windowsExistInTheirOrderWithTheirCaptions()
     {

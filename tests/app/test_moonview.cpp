@@ -1,7 +1,7 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/moonphase.h"
@@ -14,27 +14,9 @@
 #include <QTest>
 #include <memory>
 
-namespace {
-
-int Count(const Canvas &canvas, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            count += canvas.pixel(x, y) == colour;
-    return count;
-}
-
-} // namespace
-
-class TestMoonView : public QObject {
+class TestMoonView : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
     QString cell(int row, int column) { return form().StringGrid1->item(row, column)->text(); }
 
     // Rows 1 to 3 of a column, as "346 298 19:52".
@@ -47,14 +29,11 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        platform = std::make_unique<FakePlatform>();
-        platform->todayDate = QDate(2002, 1, 1);
-        app = std::make_unique<Heliodial>(*platform);
+        startApp(QDate(2002, 1, 1));
     }
     void cleanup()
     {
-        app.reset();
-        platform.reset();
+        stopApp();
         QLocale::setDefault(QLocale::system());
     }
 
@@ -126,8 +105,8 @@ private slots:
         QVERIFY(form().TerminatorShown);
         QCOMPARE(panel().btnMoonTerminator->text(), QStringLiteral("Hide Terminator"));
         const Canvas &moon = form().imMoonBack->canvas();
-        QVERIFY(Count(moon, yellow) >= 25);
-        QVERIFY(Count(moon, aqua) >= 25);
+        QVERIFY(CountPixels(moon, yellow) >= 25);
+        QVERIFY(CountPixels(moon, aqua) >= 25);
         QCOMPARE(moon.pen.colour, QColor(yellow));
         // The lines cross at the Moon's centre, one pixel up and left.
         const Point centre = form().ilargeMoon->centre();
@@ -136,8 +115,8 @@ private slots:
         // Off while the horizon is on: the horizon stays, the Moon view clears.
         form().Showhorizon1->trigger();
         form().Hideterminator1->trigger();
-        QCOMPARE(Count(moon, yellow) + Count(moon, aqua), 0);
-        QVERIFY(Count(form().imAllBack->canvas(), qRgb(255, 0, 0)) > 100);
+        QCOMPARE(CountPixels(moon, yellow) + CountPixels(moon, aqua), 0);
+        QVERIFY(CountPixels(form().imAllBack->canvas(), qRgb(255, 0, 0)) > 100);
         QCOMPARE(panel().btnMoonTerminator->text(), QStringLiteral("Show Terminator"));
     }
 };

@@ -2,7 +2,7 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "dialogs/alignmentdialog.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/updown.h"
@@ -19,37 +19,19 @@ namespace {
 
 int LimePixels(const Canvas &canvas)
 {
-    int count = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            count += canvas.pixel(x, y) == qRgb(0, 255, 0);
-    return count;
+    return CountPixels(canvas, qRgb(0, 255, 0));
 }
 
 } // namespace
 
-class TestPointerAlignment : public QObject {
+class TestPointerAlignment : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
     int page() { return form().TabbedNotebook1->currentIndex(); }
 
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        platform->todayDate = QDate(2003, 3, 1);
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(QDate(2003, 3, 1)); }
+    void cleanup() { stopApp(); }
 
     void targetChangeWhileOffMovesNoPage()
     {
@@ -106,12 +88,7 @@ private slots:
         // Off: the pointer goes, the horizon stays.
         form().Hidedirection1->trigger();
         QCOMPARE(LimePixels(form().imInnerBack->canvas()), 0);
-        int red = 0;
-        const Canvas &canvas = form().imInnerBack->canvas();
-        for (int x = 0; x < canvas.width(); ++x)
-            for (int y = 0; y < canvas.height(); ++y)
-                red += canvas.pixel(x, y) == qRgb(255, 0, 0);
-        QVERIFY(red > 100);
+        QVERIFY(CountPixels(form().imInnerBack->canvas(), qRgb(255, 0, 0)) > 100);
     }
 
     void finderNeedsTwoPlanets()

@@ -4,7 +4,7 @@
 #include "app/mainwindow.h"
 #include "dialogs/aboutbox.h"
 #include "model/catalogue.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
@@ -23,39 +23,12 @@
 #include <limits>
 #include <memory>
 
-namespace {
-
-int CountSet(const Canvas &canvas)
-{
-    int count = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            count += canvas.isSet(x, y);
-    return count;
-}
-
-} // namespace
-
-class TestScene : public QObject {
+class TestScene : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
-
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(); }
+    void cleanup() { stopApp(); }
 
     void layersFillThePanelInsideItsBevel()
     {
@@ -107,10 +80,10 @@ private slots:
             QCOMPARE(under.pixel(719, 462), yellow);
         }
         // The four orbit views carry the same stars; the Moon view fewer.
-        const int stars = CountSet(form().imAllUnder->canvas());
+        const int stars = CountPixels(form().imAllUnder->canvas());
         QVERIFY(stars > 800);
-        QCOMPARE(CountSet(form().imFarUnder->canvas()), stars);
-        QVERIFY(CountSet(form().imMoonUnder->canvas()) < stars);
+        QCOMPARE(CountPixels(form().imFarUnder->canvas()), stars);
+        QVERIFY(CountPixels(form().imMoonUnder->canvas()) < stars);
     }
 
     void moonViewBoxesStayDark()

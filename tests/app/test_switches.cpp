@@ -2,7 +2,7 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "model/catalogue.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/picture.h"
@@ -34,27 +34,12 @@ bool RingAt(const Canvas &canvas, int radius)
 
 } // namespace
 
-class TestSwitches : public QObject {
+class TestSwitches : public AppTest {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
-    TOptions &panel() { return *app->Options(); }
-
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        platform->todayDate = QDate(2002, 1, 1);
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(QDate(2002, 1, 1)); }
+    void cleanup() { stopApp(); }
 
     void startsAstronomicalInTheSouth()
     {

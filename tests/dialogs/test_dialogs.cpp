@@ -7,7 +7,7 @@
 #include "dialogs/intervaldialog.h"
 #include "dialogs/jpegdecoder.h"
 #include "dialogs/photowindow.h"
-#include "support/fakeplatform.h"
+#include "support/apptest.h"
 #include "views/picture.h"
 
 #include <QBuffer>
@@ -20,13 +20,8 @@
 #include <QTextBrowser>
 #include <memory>
 
-class TestDialogs : public QObject {
+class TestDialogs : public AppTest {
     Q_OBJECT
-
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Heliodial> app;
-
-    TForm1 &form() { return *app->Form1(); }
 
     // Opens the interval dialog, types, closes it; answers the field's texts.
     QStringList typeInterval(const std::function<void(QLineEdit *)> &typing)
@@ -46,16 +41,8 @@ class TestDialogs : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        platform = std::make_unique<FakePlatform>();
-        app = std::make_unique<Heliodial>(*platform);
-    }
-    void cleanup()
-    {
-        app.reset();
-        platform.reset();
-    }
+    void init() { startApp(); }
+    void cleanup() { stopApp(); }
 
     void intervalFieldCleaning()
     {

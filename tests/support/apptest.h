@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
+#include "app/mainwindow.h"
+#include "support/fakeplatform.h"
+#include "views/canvas.h"
+
+#include <QObject>
+#include <memory>
+
+// A fresh program on a scripted platform for every test function.
+class AppTest : public QObject {
+protected:
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Heliodial> app;
+
+    void startApp(QDate today = QDate(2026, 12, 7))
+    {
+        platform = std::make_unique<FakePlatform>();
+        platform->todayDate = today;
+        app = std::make_unique<Heliodial>(*platform);
+    }
+    void stopApp()
+    {
+        app.reset();
+        platform.reset();
+    }
+    TForm1 &form() { return *app->Form1(); }
+    TOptions &panel() { return *app->Options(); }
+};
+
+// How many pixels of a picture have this colour (0 for any drawn pixel).
+inline int CountPixels(const Canvas &canvas, QRgb colour = 0)
+{
+    int count = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            count += colour == 0 ? canvas.isSet(x, y) : canvas.pixel(x, y) == colour;
+    return count;
+}
