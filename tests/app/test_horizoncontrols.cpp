@@ -133,6 +133,24 @@ private slots:
         QCOMPARE(panel().PrevHour, 12);
     }
 
+    void midnightAtTheEdgesOfTheCalendar()
+    {
+        DatePicker &picker = *panel().DateTimePicker1;
+        // Back past the first day: 1 am to 12 mdnt keeps the first day.
+        picker.setDay(picker.minimumDate());
+        panel().UpDownHours->stepUp();
+        QCOMPARE(hour(), QStringLiteral("1am"));
+        picker.setDay(picker.minimumDate());
+        panel().UpDownHours->stepDown();
+        QCOMPARE(hour(), QStringLiteral("12mdnt"));
+        QCOMPARE(statusDate(), picker.minimumDate());
+        // On past the last day: stays there.
+        picker.setDay(picker.maximumDate());
+        panel().UpDownHours->stepUp();
+        QCOMPARE(statusDate(), picker.maximumDate());
+        QVERIFY(platform->messages.isEmpty());
+    }
+
     void typedHoursStayInRange()
     {
         panel().meHours->setText(QStringLiteral("13"));
