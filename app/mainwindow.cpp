@@ -397,30 +397,22 @@ void TForm1::Showcontrolpanel1Click()
 
 void TForm1::North1Click()
 {
-    if (isMenuItemChecked(North1))
-        return;
-    options().RadioGroup1->setItemIndex(0);
-    options().RadioGroup1Click();
+    mirrorRadio(North1, options().RadioGroup1, 0, &TOptions::RadioGroup1Click);
 }
 
 void TForm1::South1Click()
 {
-    if (isMenuItemChecked(South1))
-        return;
-    options().RadioGroup1->setItemIndex(1);
-    options().RadioGroup1Click();
+    mirrorRadio(South1, options().RadioGroup1, 1, &TOptions::RadioGroup1Click);
 }
 
 void TForm1::Hideorbits1Click()
 {
-    if (!isMenuItemChecked(Hideorbits1))
-        options().btnOrbitsClick();
+    mirrorToggle(Hideorbits1, &TOptions::btnOrbitsClick);
 }
 
 void TForm1::Showorbits1Click()
 {
-    if (!isMenuItemChecked(Showorbits1))
-        options().btnOrbitsClick();
+    mirrorToggle(Showorbits1, &TOptions::btnOrbitsClick);
 }
 
 void TForm1::About1Click()

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class QTableWidget;
+class RadioGroup;
 class RadioMenuGroup;
 class TOptions;
 class ViewPanel;
@@ -145,6 +146,12 @@ public:
     // Only handlers check menu items; a check unchecks the rest of its group.
     void checkMenuItem(QAction *item);
     bool isMenuItemChecked(const QAction *item) const;
+
+    // The menu face of a switch: a toggle item runs the control panel's
+    // owning handler, a radio-group item first sets the group's index; both
+    // do nothing when their item is checked already.
+    void mirrorToggle(QAction *item, void (TOptions::*owner)());
+    void mirrorRadio(QAction *item, RadioGroup *group, int index, void (TOptions::*owner)());
 
     // Brings a page to the front as the program's own move: the change is
     // recorded but the page rules do not run.

@@ -57,14 +57,12 @@ void TForm1::reportCalculationError()
 
 void TForm1::Stopplanets1Click()
 {
-    if (!isMenuItemChecked(Stopplanets1))
-        options().Button1Click();
+    mirrorToggle(Stopplanets1, &TOptions::Button1Click);
 }
 
 void TForm1::Moveplanets1Click()
 {
-    if (!isMenuItemChecked(Moveplanets1))
-        options().Button1Click();
+    mirrorToggle(Moveplanets1, &TOptions::Button1Click);
 }
 
 void TForm1::FormDblClick()

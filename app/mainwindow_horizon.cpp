@@ -68,30 +68,22 @@ void TForm1::DrawHorizon()
 
 void TForm1::Hidehorizon1Click()
 {
-    if (!isMenuItemChecked(Hidehorizon1))
-        options().btnHorizonClick();
+    mirrorToggle(Hidehorizon1, &TOptions::btnHorizonClick);
 }
 
 void TForm1::Showhorizon1Click()
 {
-    if (!isMenuItemChecked(Showhorizon1))
-        options().btnHorizonClick();
+    mirrorToggle(Showhorizon1, &TOptions::btnHorizonClick);
 }
 
 void TForm1::No1Click()
 {
-    if (isMenuItemChecked(No1))
-        return;
-    options().rgDaylightSaving->setItemIndex(0);
-    options().rgDaylightSavingClick();
+    mirrorRadio(No1, options().rgDaylightSaving, 0, &TOptions::rgDaylightSavingClick);
 }
 
 void TForm1::Yes1Click()
 {
-    if (isMenuItemChecked(Yes1))
-        return;
-    options().rgDaylightSaving->setItemIndex(1);
-    options().rgDaylightSavingClick();
+    mirrorRadio(Yes1, options().rgDaylightSaving, 1, &TOptions::rgDaylightSavingClick);
 }
 
 void TForm1::Latitude1Click()

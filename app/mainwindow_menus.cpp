@@ -2,7 +2,10 @@
 // group, and the connection of each item to its handler.
 #include "app/mainwindow.h"
 
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
 #include "app/radiomenugroup.h"
+#include "views/radiogroup.h"
 
 #include <QMenuBar>
 #include <QMetaMethod>
@@ -135,6 +138,20 @@ bool TForm1::isMenuItemChecked(const QAction *item) const
 {
     const auto *group = qobject_cast<const RadioMenuGroup *>(item->actionGroup());
     return group && group->isChecked(item);
+}
+
+void TForm1::mirrorToggle(QAction *item, void (TOptions::*owner)())
+{
+    if (!isMenuItemChecked(item))
+        (m_app.Options()->*owner)();
+}
+
+void TForm1::mirrorRadio(QAction *item, RadioGroup *group, int index, void (TOptions::*owner)())
+{
+    if (isMenuItemChecked(item))
+        return;
+    group->setItemIndex(index);
+    (m_app.Options()->*owner)();
 }
 
 void TForm1::connectMenuHandlers()

@@ -55,26 +55,22 @@ void TForm1::DrawTerminator()
 
 void TForm1::Hidephase1Click()
 {
-    if (!isMenuItemChecked(Hidephase1))
-        options().btnMoonPhaseClick();
+    mirrorToggle(Hidephase1, &TOptions::btnMoonPhaseClick);
 }
 
 void TForm1::Showphase1Click()
 {
-    if (!isMenuItemChecked(Showphase1))
-        options().btnMoonPhaseClick();
+    mirrorToggle(Showphase1, &TOptions::btnMoonPhaseClick);
 }
 
 void TForm1::Hideterminator1Click()
 {
-    if (!isMenuItemChecked(Hideterminator1))
-        options().btnMoonTerminatorClick();
+    mirrorToggle(Hideterminator1, &TOptions::btnMoonTerminatorClick);
 }
 
 void TForm1::Showterminator1Click()
 {
-    if (!isMenuItemChecked(Showterminator1))
-        options().btnMoonTerminatorClick();
+    mirrorToggle(Showterminator1, &TOptions::btnMoonTerminatorClick);
 }
 
 // --- The Stats table ---

@@ -117,14 +117,12 @@ void TForm1::Nextalignmemt1Click()
 
 void TForm1::Hidedirection1Click()
 {
-    if (!isMenuItemChecked(Hidedirection1))
-        options().btnPointerClick();
+    mirrorToggle(Hidedirection1, &TOptions::btnPointerClick);
 }
 
 void TForm1::Showdirection1Click()
 {
-    if (!isMenuItemChecked(Showdirection1))
-        options().btnPointerClick();
+    mirrorToggle(Showdirection1, &TOptions::btnPointerClick);
 }
 
 // --- The control panel's face ---
