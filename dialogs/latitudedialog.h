@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/digitfielddialog.h"
 
-class Heliodial;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // "Your latitude": the observer's latitude for the horizon line.
-class TFLatitude : public QDialog {
+class TFLatitude : public DigitFieldDialog {
     Q_OBJECT
 public:
     explicit TFLatitude(Heliodial &app);
@@ -16,21 +13,9 @@ public:
     QLabel *Label2;
     QLabel *Label3;
     QLabel *Label4;
-    QLineEdit *Edit1;
-    QPushButton *Button1;
 
 public slots:
-    void FormShow();
-    void Edit1Change();
-    void Edit1Exit();
-    void Button1Click();
-    void FormClose();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    // Every way of closing (the button, Enter, Esc, the close box) ends here.
-    void done(int result) override;
-
-private:
-    Heliodial &m_app;
+    void FormShow() override;
+    void Edit1Exit() override;
+    void FormClose() override;
 };
