@@ -114,7 +114,7 @@ void TFAlignment::BitBtn1Click()
     query.startOffset = static_cast<double>(EpochDate.daysTo(picker.day())) + picker.timeOfDay();
     query.endOffset = alignment::EndOffset();
     if (LastAlignmentDate)
-        query.lastAccepted = static_cast<double>(EpochDate.daysTo(*LastAlignmentDate));
+        query.lastAcceptedDay = EpochDate.daysTo(*LastAlignmentDate);
 
     platform.setHourglass(true);
     const alignment::Result result = alignment::FindNextAlignment(query);
@@ -126,7 +126,7 @@ void TFAlignment::BitBtn1Click()
             QStringLiteral("No alignment of the selected planets has been found by 31/12/2500"));
         return;
     }
-    const QDate best = EpochDate.addDays(static_cast<qint64>(std::floor(result.bestOffset)));
+    const QDate best = EpochDate.addDays(alignment::CalendarDay(result.bestOffset));
     const QString question = QStringLiteral("The next alignment is on ") +
                              QLocale().toString(best, QLocale::ShortFormat) + QStringLiteral("\r") +
                              QStringLiteral("\r") +

@@ -105,6 +105,11 @@ int Separation(int h, int j)
     return std::abs(h - j);
 }
 
+std::int64_t CalendarDay(double offset)
+{
+    return static_cast<std::int64_t>(std::floor(offset));
+}
+
 double EndOffset()
 {
     using namespace std::chrono;
@@ -127,10 +132,13 @@ Result FindNextAlignment(const Query &query)
         return result;
 
     double offset = query.startOffset;
+    std::int64_t daysTested = 0;
     bool found = false;
     int best = 0;
     for (;;) {
-        offset += 1;
+        // Counted from the start rather than summed day by day, so that every
+        // tested day keeps the start's time of day exactly.
+        offset = query.startOffset + static_cast<double>(++daysTested);
         const PlanePoint e = Place(*earth, query.hemisphereSign, offset);
         const PlanePoint p0 = Place(*chosen[0], query.hemisphereSign, offset);
 
@@ -171,8 +179,8 @@ Result FindNextAlignment(const Query &query)
             best = separation;
             aligned = false;
         }
-        if (aligned && query.lastAccepted &&
-            std::fabs(result.bestOffset - *query.lastAccepted) < 30)
+        if (aligned && query.lastAcceptedDay &&
+            std::llabs(CalendarDay(result.bestOffset) - *query.lastAcceptedDay) < 30)
             aligned = false;
         if (aligned || offset > query.endOffset)
             break;

@@ -38,9 +38,9 @@ struct Query {
     // Days from the epoch to the last day searched (31 December 2500 at the
     // start of the day).
     double endOffset = 0;
-    // The alignment the user accepted last, as a day offset; none since the
-    // dialog was shown.
-    std::optional<double> lastAccepted;
+    // The calendar day of the alignment the user accepted last, in whole days
+    // from the epoch; none since the dialog was shown.
+    std::optional<std::int64_t> lastAcceptedDay;
 };
 
 struct Result {
@@ -53,6 +53,10 @@ struct Result {
 // Walks forward a day at a time from the day after the start. Needs at least
 // two ticked planets (with fewer it reports nothing found).
 Result FindNextAlignment(const Query &query);
+
+// The calendar day of a day offset that carries a time of day, in whole days
+// from the epoch.
+std::int64_t CalendarDay(double offset);
 
 // The last day the search tests: 31 December 2500, as an offset from the
 // epoch.

@@ -27,10 +27,11 @@ Result Reference(const Query &q)
     if (chosen.size() < 2)
         return r;
     double offset = q.startOffset;
+    int daysTested = 0;
     bool found = false;
     int best = 0;
     do {
-        offset += 1;
+        offset = q.startOffset + ++daysTested;
         earth->UpdatePosition(q.hemisphereSign, offset);
         const PlanePoint e = PlanePosition(earth->Longitude, earth->MeanDistance);
         std::vector<double> bearings;
@@ -61,7 +62,9 @@ Result Reference(const Query &q)
             best = d;
             aligned = false;
         }
-        if (aligned && q.lastAccepted && std::fabs(r.bestOffset - *q.lastAccepted) < 30)
+        if (aligned && q.lastAcceptedDay &&
+            std::llabs(static_cast<std::int64_t>(std::floor(r.bestOffset)) - *q.lastAcceptedDay) <
+                30)
             aligned = false;
         if (aligned)
             break;
@@ -138,9 +141,49 @@ private slots:
         // Within 30 days of an accepted date it is passed over.
         Query again = q;
         again.startOffset = r.bestOffset;
-        again.lastAccepted = std::floor(r.bestOffset);
+        again.lastAcceptedDay = CalendarDay(r.bestOffset);
         const Result next = FindNextAlignment(again);
         QVERIFY(!next.found || std::fabs(next.bestOffset - r.bestOffset) >= 30);
+    }
+
+    void thirtyDayRuleCountsCalendarDays()
+    {
+        // The best day carries the picker's time of day; the accepted day is a
+        // calendar day. Thirty calendar days apart is far enough, either way.
+        Query q;
+        q.ticked[Jupiter] = q.ticked[Saturn] = true;
+        q.maxSeparation = 3;
+        q.startOffset = TimeOfDay;
+        q.endOffset = EndOffset();
+        const Result first = FindNextAlignment(q);
+        QVERIFY(first.found);
+        const std::int64_t best = CalendarDay(first.bestOffset);
+        for (const int apart : {-31, -30, -29, 29, 30, 31}) {
+            Query again = q;
+            again.lastAcceptedDay = best - apart;
+            const Result r = FindNextAlignment(again);
+            const bool reported = r.found && r.bestOffset == first.bestOffset;
+            QVERIFY2(reported == (std::abs(apart) >= 30), qPrintable(QString::number(apart)));
+        }
+    }
+
+    void testedDaysKeepTheTimeOfDay()
+    {
+        // Thousands of days on, the tested day still carries the start's time
+        // of day to the last digit a sum of ones would lose.
+        Query q;
+        q.ticked[Neptune] = q.ticked[Pluto] = true;
+        q.maxSeparation = 0;
+        q.startOffset = TimeOfDay;
+        q.endOffset = 2670;
+        const Result r = FindNextAlignment(q);
+        QVERIFY(!r.found);
+        // Exactly: a fuzzy comparison would forgive the drift.
+        QVERIFY(r.endedOffset == 2670 + TimeOfDay);
+        double summed = TimeOfDay;
+        for (int day = 0; day < 2670; ++day)
+            summed += 1;
+        QVERIFY(summed != 2670 + TimeOfDay); // the drift the counted days avoid
     }
 
     void quickSearchAgreesWithTheLiteralOne()
@@ -165,7 +208,7 @@ private slots:
             if (trial % 3 == 0) {
                 const Result first = Reference(q);
                 if (first.found) {
-                    q.lastAccepted = std::floor(first.bestOffset);
+                    q.lastAcceptedDay = CalendarDay(first.bestOffset);
                     q.startOffset = std::floor(first.bestOffset) + TimeOfDay;
                     ++suppressed;
                 }
