@@ -26,7 +26,11 @@ std::vector<std::string> StatsColumnTexts(const TPlanet &body, std::int32_t sign
     rows.reserve(8);
     try {
         rows.push_back(body.Name);
-        rows.push_back(GeneralFormat(north ? 360 - body.Longitude : body.Longitude, style));
+        // Longitudes are held to a tenth of a degree; mirrored back in doubles
+        // they pick up noise (360 - 354.6 is 5.399999999999977), so the angle is
+        // rounded to its tenth again before it is written.
+        const double h = north ? 360 - body.Longitude : body.Longitude;
+        rows.push_back(GeneralFormat(static_cast<double>(Round(h * 10)) / 10, style));
         const std::int64_t g = north ? Round(360 - body.GeoAngle) : Round(body.GeoAngle);
         rows.push_back(std::to_string(g));
         if (g == 0) {

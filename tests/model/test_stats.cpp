@@ -65,6 +65,23 @@ private slots:
         QCOMPARE(Column(Body::Moon, 0, 124, -1)[2], std::string("236"));
     }
 
+    void heliocentricAngleReadsAlikeInBothHemispheres()
+    {
+        // The northern longitude is mirrored and mirrored back: the text must
+        // not show the noise of the two subtractions.
+        QCOMPARE(Column(Body::Mars, 5.4, 0, 1)[1], std::string("5.4"));
+        QCOMPARE(Column(Body::Mars, 354.6, 0, -1)[1], std::string("5.4"));
+        for (std::size_t i = 0; i < 9; ++i) {
+            auto south = MakeBody(Catalogue[i]);
+            auto north = MakeBody(Catalogue[i]);
+            for (int day = -4000; day <= 4000; day += 7) {
+                south->UpdatePosition(1, day);
+                north->UpdatePosition(-1, day);
+                QCOMPARE(StatsColumnTexts(*north, -1, {})[1], StatsColumnTexts(*south, 1, {})[1]);
+            }
+        }
+    }
+
     void periodsInYears()
     {
         const char *expected[] = {"0.24",  "0.62",  "1",     "1.88",  "11.86",
