@@ -1011,9 +1011,11 @@ bool writeNames(const QDir &out)
                        [=](QPainter &p) { drawName(p, area, text, reading); }))
             return false;
     }
-    // The long label sits in the top-left corner of a larger black picture.
+    // The long label sits in the top-left corner of a larger black picture, in the 70 x 18
+    // strip the views show. Its letters are those of the other names across: the height of a
+    // 12-pixel strip, centred in the 18.
     return writeName(*folder, QStringLiteral("scorpius3"), QSize(97, 25), [](QPainter &p) {
-        drawName(p, QRectF(0, 0, 70, 18), QStringLiteral("SCORPIO"), Reading::Across);
+        drawName(p, QRectF(0, 3, 70, 12), QStringLiteral("SCORPIO"), Reading::Across);
     });
 }
 

@@ -2,6 +2,7 @@
 #include "views/orbits.h"
 #include "views/zodiac.h"
 
+#include <QImage>
 #include <QTest>
 #include <cmath>
 
@@ -34,11 +35,35 @@ QStringList ShownNames(Arrangement arrangement, int sign)
     return shown;
 }
 
+// Rows of a name picture that carry letters.
+int LetterRows(const QString &name)
+{
+    const QImage picture(QStringLiteral(":/names/%1.png").arg(name));
+    int rows = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < picture.width() && !ink; ++x)
+            ink = qGray(picture.pixel(x, y)) > 128;
+        rows += ink;
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestZodiac : public QObject {
     Q_OBJECT
 private slots:
+    void namesAcrossShareOneLetterHeight()
+    {
+        // The long astrological label has a taller strip than the others,
+        // but not taller letters.
+        const int aries = LetterRows(QStringLiteral("aries"));
+        QVERIFY(aries >= 7);
+        for (const char *name : {"cancer", "leo", "pisces", "taurus3", "scorpius3"})
+            QCOMPARE(LetterRows(QString::fromLatin1(name)), aries);
+    }
+
     void boundaryPoints()
     {
         QCOMPARE(AsList(ComputeBoundaryPoints(Arrangement::Astronomical, 1, Panel)),
