@@ -15,13 +15,13 @@
 #include "views/moonphase.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
+#include "views/shortdate.h"
 #include "views/viewpanel.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -249,7 +249,7 @@ void TForm1::RecomputeForDate()
     if (ClosingDown)
         return;
     const QDate day = options().DateTimePicker1->day();
-    const QString shown = QLocale().toString(day, QLocale::ShortFormat);
+    const QString shown = ShortDateText(day);
     setWindowTitle(QStringLiteral("Heliodial ") + shown);
     lblStatusDate->setText(shown);
 

@@ -8,6 +8,7 @@
 #include "model/catalogue.h"
 #include "views/datepicker.h"
 #include "views/digitfield.h"
+#include "views/shortdate.h"
 #include "views/updown.h"
 
 #include "views/wrappedlabel.h"
@@ -15,7 +16,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
@@ -127,9 +127,8 @@ void TFAlignment::BitBtn1Click()
         return;
     }
     const QDate best = EpochDate.addDays(alignment::CalendarDay(result.bestOffset));
-    const QString question = QStringLiteral("The next alignment is on ") +
-                             QLocale().toString(best, QLocale::ShortFormat) + QStringLiteral("\r") +
-                             QStringLiteral("\r") +
+    const QString question = QStringLiteral("The next alignment is on ") + ShortDateText(best) +
+                             QStringLiteral("\r") + QStringLiteral("\r") +
                              QStringLiteral("Do you want to re-set the Calendar to that date?");
     if (platform.messageBox(this, Platform::MessageKind::Confirmation, question) !=
         Platform::Button::Yes) {

@@ -1,9 +1,9 @@
 #include "views/datepicker.h"
 
 #include "model/catalogue.h"
+#include "views/shortdate.h"
 
 #include <QCalendarWidget>
-#include <QLocale>
 #include <QSignalBlocker>
 
 DatePicker::DatePicker(QWidget *parent, const QString &objectName, double timeOfDay)
@@ -11,11 +11,7 @@ DatePicker::DatePicker(QWidget *parent, const QString &objectName, double timeOf
 {
     setObjectName(objectName);
     setCalendarPopup(true);
-    // The short format may have two-digit years; editing needs all four.
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    setDisplayFormat(format);
+    setDisplayFormat(ShortDateFormat());
     setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     connect(this, &QDateEdit::dateChanged, this, &DatePicker::userChanged);
     connect(calendarWidget(), &QCalendarWidget::clicked, this, &DatePicker::userChanged);

@@ -329,6 +329,25 @@ private slots:
         QCOMPARE(form().windowTitle(), caption);
     }
 
+    void datesShowTheirYearInFull()
+    {
+        // Any year from 1601 to 9999: "08.12.26" could be 1926 or 2026.
+        struct SystemLocaleAfter {
+            ~SystemLocaleAfter() { QLocale::setDefault(QLocale::system()); }
+        } restore;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        stopApp();
+        startApp(QDate(1926, 12, 8));
+        QCOMPARE(form().windowTitle(), QStringLiteral("Heliodial 08.12.1926"));
+        QCOMPARE(form().lblStatusDate->text(), QStringLiteral("08.12.1926"));
+        QCOMPARE(panel().DateTimePicker1->text(), QStringLiteral("08.12.1926"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        stopApp();
+        startApp(QDate(2026, 12, 8));
+        QCOMPARE(form().windowTitle(), QStringLiteral("Heliodial 12/8/2026"));
+        QCOMPARE(panel().DateTimePicker1->text(), QStringLiteral("12/8/2026"));
+    }
+
     void closeBoxEndsTheProgram()
     {
         form().show();
