@@ -113,6 +113,9 @@ void TForm1::FormCreate()
     iLargeEarth->centreIn(MoonPanel);
 
     const QDate today = m_platform.today();
+    // Every day the calendar offers can become the status date.
+    MonthCalendar1->setDateRange(panel.DateTimePicker1->minimumDate(),
+                                 panel.DateTimePicker1->maximumDate());
     MonthCalendar1->setSelectedDate(today);
     panel.DateTimePicker1->setDay(today);
     panel.DateTimePicker1Change();
@@ -166,8 +169,10 @@ void TForm1::connectHandlers()
 {
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::onPageChanged);
     connect(lblStatusDate, &ClickableLabel::clicked, this, &TForm1::lblStatusDateClick);
+    // Any click in the calendar, and any day picked with the keyboard. A click
+    // on a new day reports both; taking the same day twice changes nothing.
     connect(MonthCalendar1, &QCalendarWidget::clicked, this, &TForm1::MonthCalendar1Click);
-    connect(StringGrid1, &QTableWidget::cellClicked, this, &TForm1::Panel1Click);
+    connect(MonthCalendar1, &QCalendarWidget::selectionChanged, this, &TForm1::MonthCalendar1Click);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         // The calendar loses the focus to another control of this window.
         if (old && MonthCalendar1->isAncestorOf(old) && now && now->window() == this &&
@@ -336,6 +341,8 @@ void TForm1::PlacePictures()
 void TForm1::lblStatusDateClick()
 {
     MonthCalendar1->show();
+    // Open for the keyboard at once: the arrow keys pick the days.
+    MonthCalendar1->setFocus(Qt::PopupFocusReason);
 }
 
 void TForm1::MonthCalendar1Click()
@@ -358,8 +365,13 @@ void TForm1::Panel1Click()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Panel1 && event->type() == QEvent::MouseButtonRelease)
+    if ((watched == Panel1 || watched == StringGrid1->viewport()) &&
+        event->type() == QEvent::MouseButtonRelease)
         Panel1Click();
+    if (watched == m_statsTab && event->type() == QEvent::MouseButtonDblClick) {
+        event->accept();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -35,6 +35,8 @@ public:
     // Pages of the notebook, by index.
     enum Page { StatsPage, AllPage, InnerPage, OuterPage, FarPage, MoonPage };
     static constexpr QSize ClientSize{749, 512};
+    // The client area of each notebook page.
+    static constexpr QSize PageSize{741, 484};
 
     explicit TForm1(Heliodial &app);
     ~TForm1() override;
@@ -286,6 +288,7 @@ private:
     std::vector<std::unique_ptr<TPlanet>> m_bodies;
     std::array<ViewWidgets, 5> m_views{};
     std::map<QString, std::array<Picture *, 5>> m_namePictures;
+    QWidget *m_statsTab = nullptr; // the Stats page's tab, round its client area
     int m_currentPage = 0;
     int m_phaseShown = -1; // the phase picture imMoonPhases holds
     bool m_quietPageSwitch = false;

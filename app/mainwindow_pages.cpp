@@ -75,9 +75,20 @@ void TForm1::buildPages()
     const char *panelNames[] = {nullptr,      "AllPanel", "InnerPanel",
                                 "OuterPanel", "FarPanel", "MoonPanel"};
     for (int index = StatsPage; index <= MoonPage; ++index) {
-        auto *page = new QWidget;
+        // The notebook is wider than a page: each page's client area stands
+        // in the middle of its tab's page, with a strip on either side.
+        auto *tab = new QWidget;
+        tab->setObjectName(QStringLiteral("Tab%1").arg(index));
+        auto *page = new QWidget(tab);
         page->setObjectName(QStringLiteral("Page%1").arg(index));
-        TabbedNotebook1->addTab(page, PageCaptions[index]);
+        page->setGeometry(QRect(QPoint((ClientSize.width() - PageSize.width()) / 2, 0), PageSize));
+        TabbedNotebook1->addTab(tab, PageCaptions[index]);
+        if (index == StatsPage) {
+            // Double clicks anywhere on the Stats page end here; they do not
+            // start or stop the planets.
+            tab->installEventFilter(this);
+            m_statsTab = tab;
+        }
         if (index == StatsPage)
             buildStatsPage(page);
         else
@@ -120,6 +131,8 @@ void TForm1::buildStatsPage(QWidget *page)
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setFocusPolicy(Qt::NoFocus);
+    // A click anywhere on the grid closes the calendar, as one on the page does.
+    StringGrid1->viewport()->installEventFilter(this);
     StringGrid1->setTextElideMode(Qt::ElideNone);
     // The heading column is 145 pixels wide; its longest heading needs the
     // narrower size to fit.

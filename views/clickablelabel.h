@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-// A label that reports a left click.
+// A label that reports a left click and keeps it to itself.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -12,5 +12,6 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };

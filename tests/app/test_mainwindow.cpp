@@ -144,6 +144,11 @@ private slots:
         QCOMPARE(form().StringGrid1->geometry(), QRect(0, 40, 729, 233));
         QVERIFY(!form().Timer1->enabled());
         QCOMPARE(form().Timer1->interval(), 100);
+        // The pages' client areas stand in the middle of the notebook.
+        for (QWidget *page : {form().Panel1->parentWidget(), form().AllPanel->parentWidget()}) {
+            QCOMPARE(page->size(), QSize(741, 484));
+            QCOMPARE(page->mapTo(form().TabbedNotebook1, QPoint(0, 0)).x(), 4);
+        }
         // Centred on the screen before it is ever shown.
         QCOMPARE(form().x(), 1280 / 2 - form().width() / 2);
         QCOMPARE(panel().x(), form().x() + 32);
