@@ -26,8 +26,9 @@ void TOptions::btnHorizonClick()
         form.checkMenuItem(form.Hidehorizon1);
         form.RefreshOverlays(true);
     }
+    // A marker never placed would stand in the corner of its view.
     for (Picture *marker : form.personMarkers())
-        marker->setVisible(form.HorizonShown);
+        marker->setVisible(form.HorizonShown && form.PersonMarkersPlaced);
 }
 
 void TOptions::UpDownHoursClick()

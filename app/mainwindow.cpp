@@ -212,9 +212,15 @@ void TForm1::TabbedNotebook1Click()
 
 void TForm1::showPageQuietly(int index)
 {
+    const bool leavesStats = m_currentPage == StatsPage && index != StatsPage;
     m_quietPageSwitch = true;
     TabbedNotebook1->setCurrentIndex(index);
     m_quietPageSwitch = false;
+    // Leaving the Stats page must give back what it took (the menus, the
+    // control panel, the moving planets), or the user is stranded on a view
+    // with every menu disabled.
+    if (leavesStats)
+        runPageRules(index);
 }
 
 void TForm1::runPageRules(int page)

@@ -56,6 +56,8 @@ public:
     bool PointerShown = false;
     bool TerminatorShown = false;
     bool StarsDrawn = false;
+    // The person markers have been placed by a computed horizon at least once.
+    bool PersonMarkersPlaced = false;
     // Where the zodiac's boundaries meet the border, from the last ring drawn.
     ::BoundaryPoints BoundaryPoints{};
 

@@ -61,6 +61,12 @@ void TForm1::DrawHorizon()
         }
         for (const auto &view : views)
             view.marker->placeCentre(PersonMarkerCentre(angles->zenith, view.earth->centre()));
+        if (!PersonMarkersPlaced) {
+            // The first horizon computed: markers hidden so far may show now.
+            PersonMarkersPlaced = true;
+            for (const auto &view : views)
+                view.marker->setVisible(HorizonShown);
+        }
     } catch (const ArithmeticFault &) {
         // The drawing ends here; what was drawn stays.
     }

@@ -1,8 +1,10 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
+#include "app/settings.h"
 #include "dialogs/latitudedialog.h"
 #include "support/apptest.h"
+#include "support/userinput.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/picture.h"
@@ -101,6 +103,40 @@ private slots:
         QCOMPARE(RedPixels(form().imInnerBack->canvas()), 0);
         QCOMPARE(form().imInnerManPosn->pos(), marker);
         QVERIFY(!form().imInnerManPosn->isHidden());
+    }
+
+    void markersNeverPlacedStayHidden()
+    {
+        // Stored past 90, the latitude has no horizon: the markers have never
+        // been placed and would stand in the corner of every view.
+        stopApp();
+        platform = std::make_unique<FakePlatform>();
+        platform->todayDate = QDate(2003, 6, 22);
+        QVERIFY(SaveSettings(platform->folder, {1, 95}));
+        app = std::make_unique<Heliodial>(*platform);
+        QCOMPARE(form().Latitude, 95);
+        app->show();
+        user::Click(panel().btnHorizon);
+        QVERIFY(form().HorizonShown);
+        for (const Picture *marker : form().personMarkers())
+            QVERIFY(marker->isHidden());
+
+        // The first horizon computed places them and shows them.
+        TFLatitude &dialog = *app->FLatitude();
+        platform->modal = [&](QDialog *shown) -> int {
+            shown->show();
+            dialog.Edit1->selectAll();
+            QTest::keyClicks(dialog.Edit1, QStringLiteral("45"));
+            user::Key(dialog.Edit1, Qt::Key_Return);
+            return 0;
+        };
+        form().Latitude1->trigger();
+        QCOMPARE(form().Latitude, 45);
+        const Point earth = form().iEarth->centre();
+        const Point marker = form().imAllPlanetsManPosn->centre();
+        QVERIFY(std::abs(marker.x - earth.x) <= 12 && std::abs(marker.y - earth.y) <= 12);
+        for (const Picture *each : form().personMarkers())
+            QVERIFY(!each->isHidden());
     }
 
     void hourArrowsRunRoundTheClock()

@@ -1,8 +1,10 @@
+#include "app/animationclock.h"
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "dialogs/alignmentdialog.h"
 #include "support/apptest.h"
+#include "support/userinput.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
 #include "views/shortdate.h"
@@ -11,12 +13,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 
 namespace {
+
+// Where a check box takes a click whatever the length of its caption.
+const QPoint Tick(6, 8);
 
 int LimePixels(const Canvas &canvas)
 {
@@ -140,6 +147,63 @@ private slots:
         // Shown again, the accepted date is forgotten.
         form().Nextalignmemt1->trigger();
         QVERIFY(!finder.LastAlignmentDate);
+    }
+
+    void thirtyDaysBeforeTheAcceptedDateIsFarEnough()
+    {
+        // The best day carries the picker's time of day, the accepted one is
+        // a calendar day: 30 days before it must count as 30, not 29.27.
+        TFAlignment &finder = *app->FAlignment();
+        form().Nextalignmemt1->trigger();
+        user::Click(finder.CheckBoxes[3], Tick); // Jupiter
+        user::Click(finder.CheckBoxes[4], Tick); // Saturn
+        const QDate start = panel().DateTimePicker1->day();
+        platform->answers = {Platform::Button::Yes};
+        user::Click(finder.BitBtn1);
+        const QDate best = panel().DateTimePicker1->day();
+        QVERIFY(best > start);
+        QCOMPARE(finder.LastAlignmentDate, std::optional<QDate>(best));
+
+        for (const int apart : {-31, -30, -29, 29, 30, 31}) {
+            // As though the date accepted had been `apart` days the other way.
+            finder.LastAlignmentDate = best.addDays(-apart);
+            panel().DateTimePicker1->setDay(start);
+            platform->answers = {Platform::Button::Yes};
+            user::Click(finder.BitBtn1);
+            const bool reported = panel().DateTimePicker1->day() == best;
+            QVERIFY2(reported == (std::abs(apart) >= 30), qPrintable(QString::number(apart)));
+        }
+    }
+
+    void leavingTheStatsPageForThePointerGivesEverythingBack()
+    {
+        // The finder does not block: a search from the Stats page with the
+        // pointer shown brings the pointer's view to the front.
+        app->show();
+        user::Click(panel().btnPointer);
+        user::Click(panel().Button1);
+        QVERIFY(form().Timer1->enabled());
+        QTabBar *tabs = form().TabbedNotebook1->tabBar();
+        user::Click(tabs, tabs->tabRect(TForm1::StatsPage).center());
+        QVERIFY(!form().Timer1->enabled());
+        QVERIFY(panel().isHidden());
+        QVERIFY(!form().Movement1->menuAction()->isEnabled());
+
+        TFAlignment &finder = *app->FAlignment();
+        finder.show();
+        user::Click(finder.CheckBoxes[2], Tick); // Mars
+        user::Click(finder.CheckBoxes[3], Tick); // Jupiter
+        platform->answers = {Platform::Button::Yes};
+        user::Click(finder.BitBtn1);
+        QCOMPARE(page(), int(TForm1::InnerPage));
+        QVERIFY(form().Movement1->menuAction()->isEnabled());
+        QVERIFY(form().Zo1->menuAction()->isEnabled());
+        QVERIFY(panel().isVisible());
+        QVERIFY(form().Timer1->enabled());
+        QCOMPARE(panel().Button1->text(), QStringLiteral("Stop"));
+        // From that view to another, nothing restarts a second time.
+        user::Click(tabs, tabs->tabRect(TForm1::AllPage).center());
+        QVERIFY(form().Timer1->enabled());
     }
 
     void emptyDegreesFieldIsReported()
