@@ -71,7 +71,12 @@ TForm1::TForm1(Heliodial &app)
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
 }
 
-TForm1::~TForm1() = default; // FormDestroy: the bodies go with m_bodies
+TForm1::~TForm1()
+{
+    // The base class moves the focus while it takes the window down; by then
+    // nothing of this class may run any more. The bodies go with m_bodies.
+    disconnect(m_calendarFocusWatch);
+}
 
 TPlanet &TForm1::body(Body which) const
 {
@@ -95,13 +100,12 @@ void TForm1::FormCreate()
     WasMoving = false;
     StepDays = 1;
 
-    const QSize screen = m_platform.screenSize();
-    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    centreOnScreen();
     panel.move(x() + 32, y() + height() - panel.height() - 24);
 
-    // The page-change handler is not connected yet: record the change and run
-    // the page rules for "All Planets" by hand.
-    TabbedNotebook1Change();
+    // The page-change handler is not connected yet: run the page rules for
+    // "All Planets" by hand. No page was active before, so PreviousPage stays
+    // empty and the control panel waits to be shown with the main window.
     TabbedNotebook1->setCurrentIndex(AllPage);
     m_currentPage = AllPage;
     runPageRules(AllPage);
@@ -173,12 +177,13 @@ void TForm1::connectHandlers()
     // on a new day reports both; taking the same day twice changes nothing.
     connect(MonthCalendar1, &QCalendarWidget::clicked, this, &TForm1::MonthCalendar1Click);
     connect(MonthCalendar1, &QCalendarWidget::selectionChanged, this, &TForm1::MonthCalendar1Click);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-        // The calendar loses the focus to another control of this window.
-        if (old && MonthCalendar1->isAncestorOf(old) && now && now->window() == this &&
-            !MonthCalendar1->isAncestorOf(now) && now != MonthCalendar1)
-            MonthCalendar1Exit();
-    });
+    m_calendarFocusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            // The calendar loses the focus to another control of this window.
+            if (old && MonthCalendar1->isAncestorOf(old) && now && now->window() == this &&
+                !MonthCalendar1->isAncestorOf(now) && now != MonthCalendar1)
+                MonthCalendar1Exit();
+        });
     for (const ViewWidgets &view : m_views) {
         connect(view.overlay, &DrawingLayer::doubleClicked, this, &TForm1::FormDblClick);
         connect(view.overlay, &DrawingLayer::contextMenuRequested, PopupMenu1,
@@ -186,6 +191,44 @@ void TForm1::connectHandlers()
     }
     connect(Timer1, &AnimationClock::timeout, this, &TForm1::Timer1Timer);
     connectMenuHandlers();
+}
+
+// --- Place on the screen ---
+
+void TForm1::centreOnScreen()
+{
+    // The frame is centred; until the window system reports it (once a window
+    // manager has framed the window), the frame is the window itself.
+    const QSize screen = m_platform.screenSize();
+    const QRect frame = frameGeometry();
+    move(screen.width() / 2 - frame.width() / 2, screen.height() / 2 - frame.height() / 2);
+}
+
+void TForm1::centreFrameOnce()
+{
+    if (m_frameCentred || frameGeometry().size() == size())
+        return;
+    m_frameCentred = true;
+    // The control panel keeps its place beside the window.
+    const QPoint before = pos();
+    centreOnScreen();
+    TOptions &panel = options();
+    panel.move(panel.pos() + (pos() - before));
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    centreFrameOnce();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager reports the frame it has put round the window by
+    // moving the window into it.
+    if (isVisible())
+        centreFrameOnce();
 }
 
 // --- Pages ---

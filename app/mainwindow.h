@@ -256,6 +256,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     class WindowGeometry;
@@ -282,6 +284,9 @@ private:
     void BuildCatalogue();
     void runPageRules(int page);
     void onPageChanged(int index);
+    void centreOnScreen();
+    // Centres the window again once its frame is known, the first time only.
+    void centreFrameOnce();
     TOptions &options() const;
 
     Heliodial &m_app;
@@ -291,7 +296,9 @@ private:
     std::array<ViewWidgets, 5> m_views{};
     std::map<QString, std::array<Picture *, 5>> m_namePictures;
     QWidget *m_statsTab = nullptr; // the Stats page's tab, round its client area
+    QMetaObject::Connection m_calendarFocusWatch;
     int m_currentPage = 0;
+    bool m_frameCentred = false;
     int m_phaseShown = -1; // the phase picture imMoonPhases holds
     bool m_quietPageSwitch = false;
 };

@@ -9,6 +9,7 @@
 #include "dialogs/photowindow.h"
 #include "model/catalogue.h"
 #include "support/apptest.h"
+#include "support/userinput.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/picture.h"
@@ -149,10 +150,41 @@ private slots:
             QCOMPARE(page->size(), QSize(741, 484));
             QCOMPARE(page->mapTo(form().TabbedNotebook1, QPoint(0, 0)).x(), 4);
         }
-        // Centred on the screen before it is ever shown.
-        QCOMPARE(form().x(), 1280 / 2 - form().width() / 2);
+        // The frame is centred on the screen, and the control panel stands
+        // beside the window.
+        app->show();
+        const QRect frame = form().frameGeometry();
+        QCOMPARE(frame.x(), 1280 / 2 - frame.width() / 2);
+        QCOMPARE(frame.y(), 1024 / 2 - frame.height() / 2);
         QCOMPARE(panel().x(), form().x() + 32);
     }
+
+    void controlPanelAppearsWithTheFinishedMainWindow()
+    {
+        // Shown during creation, the panel would stand alone on the screen
+        // with its button still reading "Move".
+        struct PanelShowings : QObject {
+            QStringList captions;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (auto *shown = qobject_cast<TOptions *>(watched);
+                    shown && event->type() == QEvent::Show)
+                    captions << shown->Button1->text();
+                return false;
+            }
+        } showings;
+        stopApp();
+        qApp->installEventFilter(&showings);
+        startApp();
+        QCOMPARE(showings.captions, QStringList());
+        QVERIFY(panel().isHidden());
+        QCOMPARE(form().PreviousPage, QString());
+        app->show();
+        qApp->removeEventFilter(&showings);
+        QCOMPARE(showings.captions, QStringList({"Move by 1 day"}));
+        QVERIFY(form().isVisible());
+    }
+
 
     void startState()
     {
@@ -332,6 +364,22 @@ private slots:
         panel().DateTimePicker1->setDay(QDate(2030, 1, 1));
         form().RecomputeForDate();
         QCOMPARE(form().windowTitle(), caption);
+    }
+
+    void exitThenDestructionRunsNothingOfTheWindow()
+    {
+        // The focus inside the main window: taking the window down moves it,
+        // and nothing of the half-destroyed window may answer (the sanitizer
+        // build checks every member access).
+        app->show();
+        QVERIFY(user::Activate(&form()));
+        form().TabbedNotebook1->setCurrentIndex(TForm1::StatsPage);
+        user::Click(form().lblStatusDate, {4, 8});
+        form().MonthCalendar1->setFocus();
+        QVERIFY(form().MonthCalendar1->isAncestorOf(QApplication::focusWidget()));
+        form().Exit1->trigger();
+        QCOMPARE(platform->endRequests, QList<int>({0}));
+        stopApp();
     }
 
     void datesShowTheirYearInFull()
