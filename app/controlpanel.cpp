@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -182,6 +183,17 @@ void TOptions::closeEvent(QCloseEvent *event)
 {
     // No close box, and Alt+F4 must not close it either.
     event->ignore();
+}
+
+void TOptions::keyPressEvent(QKeyEvent *event)
+{
+    // The menus' Alt keys work from here too: the menu bar is the main
+    // window's, whichever of the two windows has the focus.
+    if (event->modifiers() == Qt::AltModifier && form1().openMenuByMnemonic(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 TForm1 &TOptions::form1()

@@ -14,6 +14,21 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QTabWidget>
+#include <QWindow>
+
+namespace {
+
+// Hangs a window on another: the window system keeps it above its owner and
+// minimises and restores the two together, and a window-modal dialog hung on
+// the owner blocks both.
+void HangOn(QWidget &window, QWidget &owner)
+{
+    window.winId();
+    owner.winId();
+    window.windowHandle()->setTransientParent(owner.windowHandle());
+}
+
+} // namespace
 
 Heliodial::Heliodial(Platform &platform) : m_platform(platform)
 {
@@ -40,6 +55,8 @@ Heliodial::Heliodial(Platform &platform) : m_platform(platform)
     m_form3 = std::make_unique<TForm3>(*this);
     m_latitude = std::make_unique<TFLatitude>(*this);
     m_hiddenForm = std::make_unique<THiddenForm>(*this);
+    HangOn(*m_options, *m_form1);
+    HangOn(*m_aboutBox, *m_form1);
 }
 
 Heliodial::~Heliodial() = default;

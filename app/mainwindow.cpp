@@ -426,34 +426,56 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 // --- The control panel's visibility, and About ---
 
-void TForm1::Hidecontrolpanel1Click()
+bool TForm1::restoreControlPanel()
 {
     TOptions &panel = options();
-    const QString caption = Hidecontrolpanel1->text();
-    if (caption == QLatin1String("&Hide control panel") ||
-        caption == QLatin1String("Hide control panel")) {
-        panel.hide();
-        ControlPanelShown = false;
-        Hidecontrolpanel1->setText(QStringLiteral("Show control panel"));
-        checkMenuItem(Hidecontrolpanel2);
-    } else {
+    if (!panel.isVisible() || !panel.isMinimized())
+        return false;
+    panel.setWindowState(panel.windowState() & ~Qt::WindowMinimized);
+    panel.raise();
+    return true;
+}
+
+void TForm1::setControlPanelShown(bool shown)
+{
+    TOptions &panel = options();
+    ControlPanelShown = shown;
+    if (shown) {
+        // Shown again, it comes back in reach even if it was minimised.
+        panel.setWindowState(panel.windowState() & ~Qt::WindowMinimized);
         panel.show();
-        ControlPanelShown = true;
         Hidecontrolpanel1->setText(QStringLiteral("Hide control panel"));
         checkMenuItem(Showcontrolpanel1);
+    } else {
+        panel.hide();
+        Hidecontrolpanel1->setText(QStringLiteral("Show control panel"));
+        checkMenuItem(Hidecontrolpanel2);
     }
+}
+
+void TForm1::Hidecontrolpanel1Click()
+{
+    // A minimised panel is shown, yet out of reach: the item brings it back.
+    if (restoreControlPanel())
+        return;
+    const QString caption = Hidecontrolpanel1->text();
+    setControlPanelShown(caption != QLatin1String("&Hide control panel") &&
+                         caption != QLatin1String("Hide control panel"));
 }
 
 void TForm1::Hidecontrolpanel2Click()
 {
+    // Hides a minimised panel too, rather than bringing it back first.
     if (options().isVisible())
-        Hidecontrolpanel1Click();
+        setControlPanelShown(false);
 }
 
 void TForm1::Showcontrolpanel1Click()
 {
     if (!options().isVisible())
         Hidecontrolpanel1Click();
+    else
+        restoreControlPanel();
 }
 
 void TForm1::North1Click()

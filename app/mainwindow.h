@@ -147,6 +147,10 @@ public:
     };
     std::vector<PointerTarget> pointerTargets() const;
 
+    // Opens the menu of the menu bar whose Alt key this is, for a window that
+    // does not own the menu bar; false when no enabled menu has that key.
+    bool openMenuByMnemonic(int key);
+
     // Only handlers check menu items; a check unchecks the rest of its group.
     void checkMenuItem(QAction *item);
     bool isMenuItemChecked(const QAction *item) const;
@@ -287,6 +291,9 @@ private:
     void centreOnScreen();
     // Centres the window again once its frame is known, the first time only.
     void centreFrameOnce();
+    // Un-minimises the control panel; false when it was not minimised.
+    bool restoreControlPanel();
+    void setControlPanelShown(bool shown);
     TOptions &options() const;
 
     Heliodial &m_app;

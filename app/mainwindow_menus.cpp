@@ -128,6 +128,20 @@ void TForm1::buildMenus()
     About1 = AddItem(Help1, "About1", QStringLiteral("&About Heliodial..."));
 }
 
+bool TForm1::openMenuByMnemonic(int key)
+{
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+    for (QAction *menu : menuBar()->actions()) {
+        if (!menu->isEnabled() || QKeySequence::mnemonic(menu->text()) != pressed)
+            continue;
+        activateWindow();
+        raise();
+        menuBar()->setActiveAction(menu);
+        return true;
+    }
+    return false;
+}
+
 void TForm1::checkMenuItem(QAction *item)
 {
     if (auto *group = qobject_cast<RadioMenuGroup *>(item->actionGroup()))

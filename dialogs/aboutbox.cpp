@@ -13,6 +13,10 @@ TAboutBox::TAboutBox(Heliodial &app)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_app(app)
 {
     setObjectName(QStringLiteral("AboutBox"));
+    // Modal for the main window and the windows that hang on it (the program
+    // hangs the box on the main window), not for the whole program: the photo
+    // window it opens must stay usable while it is open.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(298, 179);
     const QSize screen = app.platform().screenSize();

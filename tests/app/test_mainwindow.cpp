@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -184,7 +185,6 @@ private slots:
         QCOMPARE(showings.captions, QStringList({"Move by 1 day"}));
         QVERIFY(form().isVisible());
     }
-
 
     void startState()
     {
@@ -399,6 +399,59 @@ private slots:
         startApp(QDate(2026, 12, 8));
         QCOMPARE(form().windowTitle(), QStringLiteral("Heliodial 12/8/2026"));
         QCOMPARE(panel().DateTimePicker1->text(), QStringLiteral("12/8/2026"));
+    }
+
+    void controlPanelHangsOnTheMainWindow()
+    {
+        app->show();
+        QCOMPARE(panel().windowHandle()->transientParent(), form().windowHandle());
+        QVERIFY(panel().windowFlags() & Qt::Tool);
+        QVERIFY(!(panel().windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(panel().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(panel().windowFlags() & Qt::WindowCloseButtonHint));
+
+        // Minimised by itself, it comes back from the Panel menu, whose item
+        // is still checked, and from the views' pop-up item.
+        panel().showMinimized();
+        QVERIFY(panel().isMinimized());
+        form().Showcontrolpanel1->trigger();
+        QVERIFY(!panel().isMinimized());
+        QVERIFY(panel().isVisible());
+        panel().showMinimized();
+        form().Hidecontrolpanel1->trigger();
+        QVERIFY(!panel().isMinimized());
+        QVERIFY(panel().isVisible());
+        QVERIFY(form().ControlPanelShown);
+        QCOMPARE(form().Hidecontrolpanel1->text(), QStringLiteral("Hide control panel"));
+        // "Hide" hides a minimised panel for good; shown again, it is in reach.
+        panel().showMinimized();
+        form().Hidecontrolpanel2->trigger();
+        QVERIFY(panel().isHidden());
+        QVERIFY(!form().ControlPanelShown);
+        form().Showcontrolpanel1->trigger();
+        QVERIFY(panel().isVisible());
+        QVERIFY(!panel().isMinimized());
+    }
+
+    void menuKeysWorkFromTheControlPanel()
+    {
+        app->show();
+        QVERIFY(user::Activate(&panel()));
+        user::Click(panel().btnOrbits);
+        QVERIFY(panel().btnOrbits->hasFocus());
+        user::Key(panel().btnOrbits, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(form().Orbits1->isVisible());
+        QCOMPARE(form().menuBar()->activeAction(), form().Orbits1->menuAction());
+        form().Orbits1->hide();
+        // A key no menu has does nothing; nor does a menu the Stats page
+        // disabled.
+        user::Key(panel().btnOrbits, Qt::Key_Q, Qt::AltModifier);
+        QVERIFY(!form().menuBar()->activeAction());
+        form().Zo1->menuAction()->setEnabled(false);
+        form().Orbits1->menuAction()->setEnabled(false);
+        QVERIFY(user::Activate(&panel()));
+        user::Key(panel().btnOrbits, Qt::Key_B, Qt::AltModifier);
+        QVERIFY(!form().Orbits1->isVisible());
     }
 
     void closeBoxEndsTheProgram()

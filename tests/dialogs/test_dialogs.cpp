@@ -8,6 +8,7 @@
 #include "dialogs/jpegdecoder.h"
 #include "dialogs/photowindow.h"
 #include "support/apptest.h"
+#include "support/userinput.h"
 #include "views/picture.h"
 
 #include <QBuffer>
@@ -15,9 +16,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <memory>
 
 class TestDialogs : public AppTest {
@@ -102,6 +106,41 @@ private slots:
         QVERIFY(!app->HiddenForm()->Image1->picture().isNull());
         app->HiddenForm()->btnClose->click();
         QVERIFY(!app->HiddenForm()->isVisible());
+    }
+
+    void photoWindowWorksWhileTheAboutBoxIsOpen()
+    {
+        app->show();
+        TAboutBox &about = *app->AboutBox();
+        THiddenForm &photo = *app->HiddenForm();
+        platform->modal = [](QDialog *dialog) { return dialog->exec(); };
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            // Whatever fails here, the box closes and the test goes on.
+            struct CloseAfter {
+                QDialog &box;
+                ~CloseAfter() { box.reject(); }
+            } closeAfter{about};
+            QVERIFY(about.isVisible());
+            user::Click(about.ProgramIcon, Qt::ControlModifier | Qt::AltModifier);
+            QVERIFY(photo.isVisible());
+            user::Click(photo.btnClose);
+            QVERIFY(!photo.isVisible());
+            // The main window waits for the box meanwhile.
+            QTabBar *tabs = form().TabbedNotebook1->tabBar();
+            user::Click(tabs, tabs->tabRect(TForm1::MoonPage).center());
+            QCOMPARE(form().TabbedNotebook1->currentIndex(), int(TForm1::AllPage));
+            // Opened again, it outlives the box.
+            user::Click(about.ProgramIcon, Qt::ControlModifier | Qt::AltModifier);
+            user::Click(about.OKButton);
+            checked = true;
+        });
+        form().About1->trigger();
+        QVERIFY(checked);
+        QVERIFY(!about.isVisible());
+        QVERIFY(photo.isVisible());
+        user::Click(photo.btnClose);
+        QVERIFY(!photo.isVisible());
     }
 
     void jpegDecoder()
