@@ -88,11 +88,10 @@ void TForm1::buildPages()
             // start or stop the planets.
             tab->installEventFilter(this);
             m_statsTab = tab;
-        }
-        if (index == StatsPage)
             buildStatsPage(page);
-        else
+        } else {
             *panels[index] = new ViewPanel(page, QString::fromLatin1(panelNames[index]));
+        }
     }
     buildViewPictures();
     buildViewLayers();
