@@ -3,12 +3,12 @@
 #include "app/animationclock.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
+#include "model/catalogue.h"
 #include "views/datepicker.h"
+#include "views/digitfield.h"
 #include "views/fieldexit.h"
 #include "views/radiogroup.h"
 #include "views/updown.h"
-
-#include "model/catalogue.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 
 namespace {
@@ -94,9 +93,7 @@ TOptions::TOptions(Heliodial &app)
 
     meHours = new QLineEdit(QStringLiteral("12"), this);
     meHours->setObjectName(QStringLiteral("meHours"));
-    meHours->setMaxLength(2);
-    meHours->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), meHours));
+    AcceptDigitsOnly(meHours, 2);
     meHours->setGeometry(38, 182, 41, 21);
 
     UpDownHours = new UpDown(this, QStringLiteral("UpDownHours"), meHours, 0, 13, 12);
@@ -121,10 +118,10 @@ TOptions::TOptions(Heliodial &app)
     ComboBox1->setMaxVisibleItems(9);
     {
         const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->addItems(
-            {QStringLiteral("Mercury"), QStringLiteral("Venus"), QStringLiteral("Mars"),
-             QStringLiteral("Jupiter"), QStringLiteral("Saturn"), QStringLiteral("Uranus"),
-             QStringLiteral("Neptune"), QStringLiteral("Pluto"), QStringLiteral("Moon")});
+        for (const Body target : PointerTargets) {
+            const std::string_view name = BodyName(target);
+            ComboBox1->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        }
     }
 
     btnPointer = MakeButton(this, QStringLiteral("btnPointer"), QStringLiteral("Show Direction"),

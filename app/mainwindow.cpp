@@ -135,7 +135,7 @@ void TForm1::FormCreate()
     panel.btnMoonPhase->setText(QStringLiteral("Show Phase"));
 
     for (DrawingLayer *overlay : {imAllBack, imInnerBack, imOuterBack, imFarBack})
-        overlay->canvas().pen = {QColor(255, 0, 0), 1, Canvas::PenStyle::Solid};
+        overlay->canvas().pen = {QColor(255, 0, 0)};
     PointerEarth = iInnerearth;
     PointerBody = iInnerMercury;
     PointerOverlay = imInnerBack;

@@ -42,10 +42,8 @@ void TForm1::DrawStarField()
         MoonViewDarkBoxes(panel, AllPanel->y(), {imMoonPhases->width(), imMoonPhases->height()},
                           {iLargeEarth->width(), iLargeEarth->height()});
     const QColor remembered = imAllUnder->canvas().pen.colour;
-    for (const ViewWidgets &view : m_views) {
+    for (const ViewWidgets &view : m_views)
         view.under->canvas().pen.colour = Yellow;
-        view.under->canvas().pen.width = 1;
-    }
     for (const Point star : StarPositions(m_platform.starSeed(), panel)) {
         for (DrawingLayer *under : {imAllUnder, imInnerUnder, imOuterUnder, imFarUnder})
             under->canvas().line(star.x, star.y, star.x + 1, star.y + 1);

@@ -14,7 +14,7 @@ alignment::Query WorstCase()
     alignment::Query query;
     query.ticked.fill(true);
     query.maxSeparation = 2;
-    query.startOffset = 0.7320906713; // 1 January 2002 at the picker's time of day
+    query.startOffset = StatusTimeOfDay; // 1 January 2002 at the picker's time of day
     query.endOffset = alignment::EndOffset();
     return query;
 }

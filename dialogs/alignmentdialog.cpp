@@ -10,21 +10,13 @@
 #include "views/digitfield.h"
 #include "views/shortdate.h"
 #include "views/updown.h"
-
 #include "views/wrappedlabel.h"
-#include <QCheckBox>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
-
-namespace {
-
-const QDate EpochDate(2002, 1, 1);
-
-} // namespace
 
 TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app)
 {
@@ -36,10 +28,9 @@ TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app
 
     Label1 = WrappedLabel(this, "Label1", QStringLiteral("Select any two or more planets"),
                           {18, 8, 73, 26});
-    const char *names[] = {"Mercury", "Venus",  "Mars",    "Jupiter",
-                           "Saturn",  "Uranus", "Neptune", "Pluto"};
     for (int k = 0; k < 8; ++k) {
-        auto *box = new QCheckBox(QString::fromLatin1(names[k]), this);
+        const std::string_view name = BodyName(AlignmentPlanets[static_cast<std::size_t>(k)]);
+        auto *box = new QCheckBox(QString::fromLatin1(name.data(), qsizetype(name.size())), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
         box->setGeometry(19, 43 + 24 * k, 97, 17);
         CheckBoxes[static_cast<std::size_t>(k)] = box;
@@ -51,9 +42,7 @@ TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app
     meDegrees = new QLineEdit(QStringLiteral("5 "), this);
     meDegrees->setObjectName(QStringLiteral("meDegrees"));
     meDegrees->setGeometry(76, 245, 25, 21);
-    meDegrees->setMaxLength(2);
-    meDegrees->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9 ]{0,2}")), meDegrees));
+    AcceptDigitsOnly(meDegrees, 2, DigitPlaces::MayBeBlank);
     UpDown1 = new UpDown(this, QStringLiteral("UpDown1"), meDegrees, 2, 10, 5);
     UpDown1->setGeometry(101, 245, 16, 21);
     // Typed degrees move the arrows too, held within their range.
@@ -111,10 +100,10 @@ void TFAlignment::BitBtn1Click()
     TForm1 &form = *m_app.Form1();
     DatePicker &picker = *m_app.Options()->DateTimePicker1;
     query.hemisphereSign = form.HemisphereSign;
-    query.startOffset = static_cast<double>(EpochDate.daysTo(picker.day())) + picker.timeOfDay();
+    query.startOffset = static_cast<double>(EpochDate().daysTo(picker.day())) + picker.timeOfDay();
     query.endOffset = alignment::EndOffset();
     if (LastAlignmentDate)
-        query.lastAcceptedDay = EpochDate.daysTo(*LastAlignmentDate);
+        query.lastAcceptedDay = EpochDate().daysTo(*LastAlignmentDate);
 
     platform.setHourglass(true);
     const alignment::Result result = alignment::FindNextAlignment(query);
@@ -126,7 +115,7 @@ void TFAlignment::BitBtn1Click()
             QStringLiteral("No alignment of the selected planets has been found by 31/12/2500"));
         return;
     }
-    const QDate best = EpochDate.addDays(alignment::CalendarDay(result.bestOffset));
+    const QDate best = EpochDate().addDays(alignment::CalendarDay(result.bestOffset));
     const QString question = QStringLiteral("The next alignment is on ") + ShortDateText(best) +
                              QStringLiteral("\r") + QStringLiteral("\r") +
                              QStringLiteral("Do you want to re-set the Calendar to that date?");

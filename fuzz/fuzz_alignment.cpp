@@ -1,6 +1,7 @@
 // Any ticked set, separation and start date: the search ends, and an answer
 // lies between its start and where it stopped.
 #include "model/alignment.h"
+#include "model/catalogue.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::int32_t start = 0;
     std::memcpy(&start, data + 2, sizeof start);
     // Any day the date picker can hold (1601 to 9999), at its time of day.
-    query.startOffset = static_cast<double>(start % 3'000'000 - 146'000) + 0.7320906713;
+    query.startOffset = static_cast<double>(start % 3'000'000 - 146'000) + StatusTimeOfDay;
     query.endOffset = alignment::EndOffset();
     const alignment::Result result = alignment::FindNextAlignment(query);
     int ticked = 0;

@@ -30,12 +30,6 @@ inline std::int64_t Round(double value)
 // Narrow a 64-bit result into a 32-bit field, faulting when it does not fit.
 std::int32_t ToInt32(std::int64_t value);
 
-// Integer division truncating toward zero.
-constexpr int Div(int a, int b)
-{
-    return a / b;
-}
-
 // Midpoint of two integers, rounded toward the first.
 constexpr int Mid(int a, int b)
 {

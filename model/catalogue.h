@@ -35,6 +35,22 @@ inline constexpr std::array<CatalogueRow, 10> Catalogue{{
 // Index of each body in the catalogue and in the window's list of bodies.
 enum class Body { Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto, Moon };
 
+// The planets the alignment finder offers, in the order of its check boxes:
+// every planet but the Earth.
+inline constexpr std::array<Body, 8> AlignmentPlanets{Body::Mercury, Body::Venus,  Body::Mars,
+                                                      Body::Jupiter, Body::Saturn, Body::Uranus,
+                                                      Body::Neptune, Body::Pluto};
+// The bodies the direction pointer can point at, in the order of its list:
+// every body but the Earth.
+inline constexpr std::array<Body, 9> PointerTargets{Body::Mercury, Body::Venus,  Body::Mars,
+                                                    Body::Jupiter, Body::Saturn, Body::Uranus,
+                                                    Body::Neptune, Body::Pluto,  Body::Moon};
+
+constexpr std::string_view BodyName(Body body)
+{
+    return Catalogue[static_cast<std::size_t>(body)].name;
+}
+
 // Creates the body of one row through its own class.
 std::unique_ptr<TPlanet> MakeBody(const CatalogueRow &row,
                                   const SceneGeometry &geometry = LayoutGeometry::standard());

@@ -179,13 +179,13 @@ void Canvas::rasterise(const Segment &segment, QRgb colour)
     }
 }
 
-void Canvas::ellipse(int left, int top, int right, int bottom)
+void Canvas::ellipse(int left, int top, int right, int bottom, Stroke stroke)
 {
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen qpen(pen.colour);
-    qpen.setWidth(pen.width);
-    if (pen.style == PenStyle::Dot)
+    qpen.setWidth(1);
+    if (stroke == Stroke::Dotted)
         qpen.setDashPattern({1, 1}); // single pixels, one on, one off
     painter.setPen(qpen);
     painter.setBrush(Qt::NoBrush);

@@ -7,19 +7,20 @@
 #include <vector>
 
 // A drawing surface with the habits of the pictures the program draws on:
-// a pen that keeps its colour, width and style between drawings, a current
+// a pen that keeps its colour between drawings, a current
 // position for move-to/line-to, lines that leave out their end point,
 // ellipses inscribed in [left, right) x [top, bottom), and a transparent
 // background (the cleared colour is not drawn).
 class Canvas {
 public:
-    enum class PenStyle { Solid, Dot };
+    // Every line is one pixel wide.
     struct Pen {
         QColor colour = Qt::black;
-        int width = 1;
-        PenStyle style = PenStyle::Solid;
         friend bool operator==(const Pen &, const Pen &) = default;
     };
+    // How an ellipse's outline is drawn: every pixel, or single pixels with
+    // one left out between them.
+    enum class Stroke { Solid, Dotted };
 
     explicit Canvas(QSize size);
 
@@ -38,7 +39,7 @@ public:
     void line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
     // The outline of the ellipse inscribed in the rectangle; the inside is
     // left transparent.
-    void ellipse(int left, int top, int right, int bottom);
+    void ellipse(int left, int top, int right, int bottom, Stroke stroke = Stroke::Solid);
 
     QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
     bool isSet(int x, int y) const;

@@ -42,3 +42,9 @@ double DatePicker::dayOffset() const
 {
     return DayOffset(calendarDay());
 }
+
+QDate EpochDate()
+{
+    return QDate(static_cast<int>(Epoch.year()), static_cast<int>(unsigned(Epoch.month())),
+                 static_cast<int>(unsigned(Epoch.day())));
+}

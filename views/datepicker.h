@@ -29,3 +29,6 @@ signals:
 private:
     double m_timeOfDay;
 };
+
+// The catalogue's epoch as a calendar day.
+QDate EpochDate();

@@ -1,6 +1,17 @@
 #include "views/digitfield.h"
 
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <algorithm>
+
+void AcceptDigitsOnly(QLineEdit *field, int places, DigitPlaces kind)
+{
+    const QString character =
+        kind == DigitPlaces::MayBeBlank ? QStringLiteral("[0-9 ]") : QStringLiteral("\\d");
+    field->setMaxLength(places);
+    field->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("%1{0,%2}").arg(character).arg(places)), field));
+}
 
 QString CleanDigits(const QString &text, int maxDigits, const QString &emptyDefault)
 {

@@ -3,6 +3,15 @@
 #include <QString>
 #include <optional>
 
+class QLineEdit;
+
+// Whether a place of a digit field may be left blank.
+enum class DigitPlaces { Digits, MayBeBlank };
+
+// Lets the field take no more than `places` characters, each a digit (or a
+// blank, when the places may be blank).
+void AcceptDigitsOnly(QLineEdit *field, int places, DigitPlaces kind = DigitPlaces::Digits);
+
 // The form a digits-only field brings its text into on every change: every
 // character that is not a digit 0 to 9 deleted, an emptied field given its
 // default digit, and a text longer than the field's digits cut to its last

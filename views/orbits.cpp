@@ -62,8 +62,8 @@ std::vector<RingRect> OrbitRings(View view, Size panel)
 void DrawOrbits(Canvas &under, View view, Size panel)
 {
     const Canvas::Pen remembered = under.pen;
-    under.pen = {OrbitBlue, 1, Canvas::PenStyle::Dot};
+    under.pen = {OrbitBlue};
     for (const RingRect &ring : OrbitRings(view, panel))
-        under.ellipse(ring.left, ring.top, ring.right, ring.bottom);
+        under.ellipse(ring.left, ring.top, ring.right, ring.bottom, Canvas::Stroke::Dotted);
     under.pen = remembered;
 }

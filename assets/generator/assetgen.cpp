@@ -2226,7 +2226,7 @@ bool writePhoto(const QDir &out)
 
 int main(int argc, char *argv[])
 {
-    // The generator runs during builds, usually without a display.
+    // Run by hand and by the test suite's artwork check, usually without a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -133,7 +133,6 @@ private slots:
         QVERIFY(!overlay.isSet(10, 5));
         // The orbit views' overlays draw in red from the start.
         QCOMPARE(form().imAllBack->canvas().pen.colour, QColor(255, 0, 0));
-        QCOMPARE(form().imFarBack->canvas().pen.width, 1);
     }
 
     void ticksMoveByTheStep()

@@ -10,9 +10,8 @@ using namespace alignment;
 
 namespace {
 
-constexpr double TimeOfDay = 0.7320906713;
-constexpr Body Planets[] = {Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
-                            Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+constexpr double TimeOfDay = StatusTimeOfDay;
+constexpr auto &Planets = AlignmentPlanets;
 
 // The search written out step by step, every planet's bearing worked out
 // every day, as a check on the quicker one.

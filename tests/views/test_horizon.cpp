@@ -1,3 +1,4 @@
+#include "model/catalogue.h"
 #include "views/digitfield.h"
 #include "views/horizon.h"
 
@@ -8,7 +9,7 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr double TimeOfDay = 0.7320906713;
+constexpr double TimeOfDay = StatusTimeOfDay;
 
 double Shift(year_month_day day, int latitude)
 {

@@ -194,9 +194,9 @@ private slots:
     void ringsAreDottedBlueAndKeepThePen()
     {
         Canvas under({739, 482});
-        under.pen = {Qt::red, 1, Canvas::PenStyle::Solid};
+        under.pen = {Qt::red};
         DrawOrbits(under, View::Inner, Panel);
-        QCOMPARE(under.pen, (Canvas::Pen{Qt::red, 1, Canvas::PenStyle::Solid}));
+        QCOMPARE(under.pen, Canvas::Pen{Qt::red});
         // Along the top of each ring, about the centre line x = 370: dots with
         // gaps, all blue.
         for (const int radius : {206, 149, 80}) {
