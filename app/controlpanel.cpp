@@ -218,10 +218,16 @@ void TOptions::Button1Click()
         Button1->setText(QStringLiteral("Stop"));
         form.checkMenuItem(form.Moveplanets1);
     } else {
-        Button1->setText(form.StepDays == 1 ? QStringLiteral("Move by 1 day")
-                                            : QStringLiteral("Move by %1 days").arg(form.StepDays));
+        showMoveCaption();
         form.checkMenuItem(form.Stopplanets1);
     }
+}
+
+void TOptions::showMoveCaption()
+{
+    const std::int32_t step = form1().StepDays;
+    Button1->setText(step == 1 ? QStringLiteral("Move by 1 day")
+                               : QStringLiteral("Move by %1 days").arg(step));
 }
 
 void TOptions::RadioGroup1Click()

@@ -54,6 +54,8 @@ public:
 
     // Sets the client height; the page rules switch it.
     void setPanelHeight(int clientHeight);
+    // "Move by 1 day" or "Move by <StepDays> days", the caption while stopped.
+    void showMoveCaption();
 
 public slots:
     void DateTimePicker1Change();

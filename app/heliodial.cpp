@@ -1,5 +1,6 @@
 #include "app/heliodial.h"
 
+#include "app/animationclock.h"
 #include "app/controlpanel.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
@@ -8,6 +9,7 @@
 #include "dialogs/intervaldialog.h"
 #include "dialogs/latitudedialog.h"
 #include "dialogs/photowindow.h"
+#include "views/datepicker.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -68,4 +70,73 @@ void Heliodial::show()
         m_options->show();
         m_options->raise();
     }
+}
+
+QWidget *Heliodial::mainWindow() const
+{
+    return m_form1.get();
+}
+
+QDate Heliodial::statusDate() const
+{
+    return m_options->DateTimePicker1->day();
+}
+
+double Heliodial::statusDayOffset() const
+{
+    return m_options->DateTimePicker1->dayOffset() + m_options->DateTimePicker1->timeOfDay();
+}
+
+void Heliodial::setStatusDate(QDate day)
+{
+    m_options->DateTimePicker1->setDay(day);
+    m_options->DateTimePicker1Change();
+}
+
+std::int32_t Heliodial::hemisphereSign() const
+{
+    return m_form1->HemisphereSign;
+}
+
+std::int32_t Heliodial::stepDays() const
+{
+    return m_form1->StepDays;
+}
+
+void Heliodial::setStepDays(std::int32_t days)
+{
+    m_form1->StepDays = days;
+}
+
+void Heliodial::showStepOnMoveButton()
+{
+    // While the planets move the button reads "Stop"; the new step shows at
+    // the next stop.
+    if (!m_form1->Timer1->enabled())
+        m_options->showMoveCaption();
+}
+
+std::int32_t Heliodial::latitude() const
+{
+    return m_form1->Latitude;
+}
+
+void Heliodial::setLatitude(std::int32_t degrees)
+{
+    m_form1->Latitude = degrees;
+}
+
+bool Heliodial::pointerShown() const
+{
+    return m_form1->PointerShown;
+}
+
+void Heliodial::btnHorizonClick()
+{
+    m_options->btnHorizonClick();
+}
+
+void Heliodial::btnPointerClick()
+{
+    m_options->btnPointerClick();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QDate>
+#include <cstdint>
 #include <memory>
 
 class Platform;
+class QWidget;
 class TAboutBox;
 class TFAlignment;
 class TFLatitude;
@@ -30,11 +33,30 @@ public:
     Platform &platform() const { return m_platform; }
     TOptions *Options() const { return m_options.get(); }
     TForm1 *Form1() const { return m_form1.get(); }
+    QWidget *mainWindow() const;
     TAboutBox *AboutBox() const { return m_aboutBox.get(); }
     TFAlignment *FAlignment() const { return m_alignment.get(); }
     TForm3 *Form3() const { return m_form3.get(); }
     TFLatitude *FLatitude() const { return m_latitude.get(); }
     THiddenForm *HiddenForm() const { return m_hiddenForm.get(); }
+
+    // What the dialogs may read and change of the main window and the control
+    // panel; they see neither window whole.
+    QDate statusDate() const;
+    // Days from the epoch to the status date, its time of day as the fraction.
+    double statusDayOffset() const;
+    // Moves the status date and runs the date picker's change handler.
+    void setStatusDate(QDate day);
+    std::int32_t hemisphereSign() const;
+    std::int32_t stepDays() const;
+    void setStepDays(std::int32_t days);
+    // The Move button shows the step again, unless the planets are moving.
+    void showStepOnMoveButton();
+    std::int32_t latitude() const;
+    void setLatitude(std::int32_t degrees);
+    bool pointerShown() const;
+    void btnHorizonClick();
+    void btnPointerClick();
 
 private:
     Platform &m_platform;

@@ -1,9 +1,9 @@
 #include "app/heliodial.h"
-#include "app/mainwindow.h"
 #include "app/platform.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     Heliodial heliodial(platform);
     QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIsSet("HELIODIAL_QUIT_AFTER_FIRST_PAINT"))
-        heliodial.Form1()->installEventFilter(&quitter);
+        heliodial.mainWindow()->installEventFilter(&quitter);
     heliodial.show();
     return QApplication::exec();
 }

@@ -1,8 +1,6 @@
 #include "dialogs/alignmentdialog.h"
 
-#include "app/controlpanel.h"
 #include "app/heliodial.h"
-#include "app/mainwindow.h"
 #include "app/platform.h"
 #include "model/alignment.h"
 #include "model/catalogue.h"
@@ -97,10 +95,8 @@ void TFAlignment::BitBtn1Click()
     }
     query.maxSeparation = *degrees;
 
-    TForm1 &form = *m_app.Form1();
-    DatePicker &picker = *m_app.Options()->DateTimePicker1;
-    query.hemisphereSign = form.HemisphereSign;
-    query.startOffset = static_cast<double>(EpochDate().daysTo(picker.day())) + picker.timeOfDay();
+    query.hemisphereSign = m_app.hemisphereSign();
+    query.startOffset = m_app.statusDayOffset();
     query.endOffset = alignment::EndOffset();
     if (LastAlignmentDate)
         query.lastAcceptedDay = EpochDate().daysTo(*LastAlignmentDate);
@@ -124,11 +120,10 @@ void TFAlignment::BitBtn1Click()
         close();
         return;
     }
-    picker.setDay(best);
-    m_app.Options()->DateTimePicker1Change();
-    if (form.PointerShown) {
-        m_app.Options()->btnPointerClick();
-        m_app.Options()->btnPointerClick();
+    m_app.setStatusDate(best);
+    if (m_app.pointerShown()) {
+        m_app.btnPointerClick();
+        m_app.btnPointerClick();
     }
     LastAlignmentDate = best;
 }

@@ -1,9 +1,6 @@
 #include "dialogs/intervaldialog.h"
 
-#include "app/animationclock.h"
-#include "app/controlpanel.h"
 #include "app/heliodial.h"
-#include "app/mainwindow.h"
 #include "views/wrappedlabel.h"
 
 #include <QLabel>
@@ -28,23 +25,16 @@ TForm3::TForm3(Heliodial &app)
 
 void TForm3::FormShow()
 {
-    Edit1->setText(QString::number(m_app.Form1()->StepDays));
+    Edit1->setText(QString::number(m_app.stepDays()));
 }
 
 void TForm3::Edit1Exit()
 {
-    m_app.Form1()->StepDays = Edit1->text().toInt();
+    m_app.setStepDays(Edit1->text().toInt());
 }
 
 void TForm3::FormClose()
 {
     Edit1Exit();
-    TForm1 &form = *m_app.Form1();
-    // While the planets move the button reads "Stop"; the new step shows at
-    // the next stop.
-    if (form.Timer1->enabled())
-        return;
-    m_app.Options()->Button1->setText(form.StepDays == 1
-                                          ? QStringLiteral("Move by 1 day")
-                                          : QStringLiteral("Move by %1 days").arg(form.StepDays));
+    m_app.showStepOnMoveButton();
 }

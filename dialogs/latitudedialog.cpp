@@ -1,8 +1,6 @@
 #include "dialogs/latitudedialog.h"
 
-#include "app/controlpanel.h"
 #include "app/heliodial.h"
-#include "app/mainwindow.h"
 #include "views/wrappedlabel.h"
 
 #include <QLabel>
@@ -38,18 +36,18 @@ TFLatitude::TFLatitude(Heliodial &app)
 
 void TFLatitude::FormShow()
 {
-    Edit1->setText(QString::number(m_app.Form1()->Latitude));
+    Edit1->setText(QString::number(m_app.latitude()));
 }
 
 void TFLatitude::Edit1Exit()
 {
-    m_app.Form1()->Latitude = Edit1->text().toInt();
+    m_app.setLatitude(Edit1->text().toInt());
 }
 
 void TFLatitude::FormClose()
 {
     // Twice: the switch stays as it was, its caption shows the new latitude
     // and a shown horizon is drawn for it.
-    m_app.Options()->btnHorizonClick();
-    m_app.Options()->btnHorizonClick();
+    m_app.btnHorizonClick();
+    m_app.btnHorizonClick();
 }
