@@ -5,17 +5,16 @@
 #include "app/heliodial.h"
 #include "app/platform.h"
 #include "app/settings.h"
-#include "dialogs/aboutbox.h"
-#include "dialogs/intervaldialog.h"
-#include "model/arithmetic.h"
 #include "model/catalogue.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
+#include "views/directionoverlay.h"
 #include "views/drawinglayer.h"
+#include "views/horizonoverlay.h"
 #include "views/moonphase.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
-#include "views/shortdate.h"
+#include "views/terminatoroverlay.h"
 #include "views/viewpanel.h"
 
 #include <QApplication>
@@ -26,36 +25,19 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 
 // What the bodies read of the window: the live panels and Earth pictures.
 class TForm1::WindowGeometry : public SceneGeometry {
 public:
     explicit WindowGeometry(const TForm1 &form) : m_form(form) {}
 
-    Size panelSize(View view) const override
-    {
-        const ViewPanel *panels[] = {m_form.AllPanel, m_form.InnerPanel, m_form.OuterPanel,
-                                     m_form.FarPanel, m_form.MoonPanel};
-        return panels[static_cast<int>(view)]->panelSize();
-    }
+    Size panelSize(View view) const override { return m_form.page(view).panel->panelSize(); }
     Box innerEarthPicture() const override { return m_form.iInnerearth->box(); }
     Box largeEarthPicture() const override { return m_form.iLargeEarth->box(); }
 
 private:
     const TForm1 &m_form;
 };
-
-namespace {
-
-// The menus that the Stats page disables ("&File" and "&Help" stay).
-QList<QMenu *> SceneMenus(const TForm1 &form)
-{
-    return {form.Panel2,   form.Hemisphere1, form.Movement1, form.Orbits1, form.Horizon1,
-            form.Display1, form.Moon1,       form.Zo1,       form.When1};
-}
-
-} // namespace
 
 TForm1::TForm1(Heliodial &app)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -134,8 +116,8 @@ void TForm1::FormCreate()
     TerminatorShown = false;
     panel.btnMoonPhase->setText(QStringLiteral("Show Phase"));
 
-    for (DrawingLayer *overlay : {imAllBack, imInnerBack, imOuterBack, imFarBack})
-        overlay->canvas().pen = {QColor(255, 0, 0)};
+    for (const View view : OrbitViews)
+        page(view).overlay->canvas().pen = {QColor(255, 0, 0)};
     PointerEarth = iInnerearth;
     PointerBody = iInnerMercury;
     PointerOverlay = imInnerBack;
@@ -184,7 +166,7 @@ void TForm1::connectHandlers()
                 !MonthCalendar1->isAncestorOf(now) && now != MonthCalendar1)
                 MonthCalendar1Exit();
         });
-    for (const ViewWidgets &view : m_views) {
+    for (const ViewPage &view : m_pages) {
         connect(view.overlay, &DrawingLayer::doubleClicked, this, &TForm1::FormDblClick);
         connect(view.overlay, &DrawingLayer::contextMenuRequested, PopupMenu1,
                 [this](QPoint where) { PopupMenu1->popup(where); });
@@ -229,288 +211,6 @@ void TForm1::moveEvent(QMoveEvent *event)
     // moving the window into it.
     if (isVisible())
         centreFrameOnce();
-}
-
-// --- Pages ---
-
-void TForm1::TabbedNotebook1Change()
-{
-    PreviousPage = TabbedNotebook1->tabText(m_currentPage);
-}
-
-void TForm1::onPageChanged(int index)
-{
-    TabbedNotebook1Change();
-    m_currentPage = index;
-    if (!m_quietPageSwitch)
-        TabbedNotebook1Click();
-}
-
-void TForm1::TabbedNotebook1Click()
-{
-    runPageRules(TabbedNotebook1->currentIndex());
-    if (MonthCalendar1->isVisible())
-        MonthCalendar1->hide();
-}
-
-void TForm1::showPageQuietly(int index)
-{
-    const bool leavesStats = m_currentPage == StatsPage && index != StatsPage;
-    m_quietPageSwitch = true;
-    TabbedNotebook1->setCurrentIndex(index);
-    m_quietPageSwitch = false;
-    // Leaving the Stats page must give back what it took (the menus, the
-    // control panel, the moving planets), or the user is stranded on a view
-    // with every menu disabled.
-    if (leavesStats)
-        runPageRules(index);
-}
-
-void TForm1::runPageRules(int page)
-{
-    TOptions &panel = options();
-    const QString caption = TabbedNotebook1->tabText(page);
-    panel.setPanelHeight(caption == QLatin1String("The Moon") ? TOptions::TallHeight
-                                                              : TOptions::ShortHeight);
-    if (caption == QLatin1String("Stats")) {
-        panel.hide();
-        if (panel.Button1->text() == QLatin1String("Stop")) {
-            panel.Button1Click();
-            WasMoving = true;
-        } else {
-            WasMoving = false;
-        }
-        for (QMenu *menu : SceneMenus(*this))
-            menu->menuAction()->setEnabled(false);
-    } else {
-        for (QMenu *menu : SceneMenus(*this))
-            menu->menuAction()->setEnabled(true);
-        if (PreviousPage == QLatin1String("Stats")) {
-            if (ControlPanelShown)
-                panel.show();
-            if (WasMoving)
-                panel.Button1Click();
-        }
-    }
-    if (caption == QLatin1String("Stats"))
-        FillStatsTable();
-}
-
-// --- The date path ---
-
-void TForm1::RecomputeForDate()
-{
-    if (ClosingDown)
-        return;
-    const QDate day = options().DateTimePicker1->day();
-    const QString shown = ShortDateText(day);
-    setWindowTitle(QStringLiteral("Heliodial ") + shown);
-    lblStatusDate->setText(shown);
-
-    const double offset = options().DateTimePicker1->dayOffset();
-    for (int i = 0; i <= static_cast<int>(Body::Pluto); ++i)
-        m_bodies[static_cast<std::size_t>(i)]->UpdatePosition(HemisphereSign, offset);
-
-    // The Moon's inner position hangs on this picture's place.
-    const TPlanet &earth = body(Body::Earth);
-    iInnerearth->placeCentre({earth.InnerX, earth.InnerY});
-
-    try {
-        body(Body::Moon).UpdatePosition(HemisphereSign, offset);
-        ComputeSunMark();
-        SelectPhasePicture();
-        PlacePictures();
-    } catch (const ArithmeticFault &) {
-        // The scene keeps what was updated before the fault.
-    }
-}
-
-bool TForm1::ComputeSunMark()
-{
-    return ::ComputeSunMark(body(Body::Earth), MoonPanel->panelSize());
-}
-
-void TForm1::PlacePictures()
-{
-    const auto place = [this](Picture *picture, Body which, View view) {
-        const TPlanet &b = body(which);
-        switch (view) {
-        case View::All:
-            picture->placeCentre({b.AllX, b.AllY});
-            break;
-        case View::Inner:
-            picture->placeCentre({b.InnerX, b.InnerY});
-            break;
-        case View::Outer:
-            picture->placeCentre({b.OuterX, b.OuterY});
-            break;
-        case View::Far:
-            picture->placeCentre({b.FarX, b.FarY});
-            break;
-        case View::Moon:
-            break;
-        }
-    };
-
-    iSun->centreIn(AllPanel);
-    const std::pair<Picture *, Body> all[] = {
-        {iMercury, Body::Mercury}, {iVenus, Body::Venus},     {iEarth, Body::Earth},
-        {iMars, Body::Mars},       {iJupiter, Body::Jupiter}, {iSaturn, Body::Saturn},
-        {iUranus, Body::Uranus},   {iNeptune, Body::Neptune}, {iPluto, Body::Pluto}};
-    for (const auto &[picture, which] : all)
-        place(picture, which, View::All);
-
-    iInnerSun->centreIn(InnerPanel);
-    place(iInnerMercury, Body::Mercury, View::Inner);
-    place(iInnerVenus, Body::Venus, View::Inner);
-    place(iInnerearth, Body::Earth, View::Inner);
-    place(iInnerMoon, Body::Moon, View::Inner);
-
-    iOuterSun->centreIn(OuterPanel);
-    place(iOuterEarth, Body::Earth, View::Outer);
-    place(iOuterMars, Body::Mars, View::Outer);
-    place(iOuterJupiter, Body::Jupiter, View::Outer);
-    place(iOuterSaturn, Body::Saturn, View::Outer);
-
-    iFarSun->centreIn(FarPanel);
-    place(iFarEarth, Body::Earth, View::Far);
-    place(iFarUranus, Body::Uranus, View::Far);
-    place(iFarNeptune, Body::Neptune, View::Far);
-    place(iFarPluto, Body::Pluto, View::Far);
-
-    iLargeEarth->centreIn(MoonPanel);
-    const TPlanet &moon = body(Body::Moon);
-    ilargeMoon->placeCentre({moon.AllX, moon.AllY});
-    const TPlanet &earth = body(Body::Earth);
-    iMoonSun->placeCentre({earth.SunMarkX, earth.SunMarkY});
-}
-
-// --- The Stats page's calendar ---
-
-void TForm1::lblStatusDateClick()
-{
-    MonthCalendar1->show();
-    // Open for the keyboard at once: the arrow keys pick the days.
-    MonthCalendar1->setFocus(Qt::PopupFocusReason);
-}
-
-void TForm1::MonthCalendar1Click()
-{
-    options().DateTimePicker1->setDay(MonthCalendar1->selectedDate());
-    options().DateTimePicker1Change();
-    FillStatsTable();
-}
-
-void TForm1::MonthCalendar1Exit()
-{
-    MonthCalendar1->hide();
-}
-
-void TForm1::Panel1Click()
-{
-    if (MonthCalendar1->isVisible())
-        MonthCalendar1->hide();
-}
-
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == Panel1 || watched == StringGrid1->viewport()) &&
-        event->type() == QEvent::MouseButtonRelease)
-        Panel1Click();
-    if (watched == m_statsTab && event->type() == QEvent::MouseButtonDblClick) {
-        event->accept();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// --- The control panel's visibility, and About ---
-
-bool TForm1::restoreControlPanel()
-{
-    TOptions &panel = options();
-    if (!panel.isVisible() || !panel.isMinimized())
-        return false;
-    panel.setWindowState(panel.windowState() & ~Qt::WindowMinimized);
-    panel.raise();
-    return true;
-}
-
-void TForm1::setControlPanelShown(bool shown)
-{
-    TOptions &panel = options();
-    ControlPanelShown = shown;
-    if (shown) {
-        // Shown again, it comes back in reach even if it was minimised.
-        panel.setWindowState(panel.windowState() & ~Qt::WindowMinimized);
-        panel.show();
-        Hidecontrolpanel1->setText(QStringLiteral("Hide control panel"));
-        checkMenuItem(Showcontrolpanel1);
-    } else {
-        panel.hide();
-        Hidecontrolpanel1->setText(QStringLiteral("Show control panel"));
-        checkMenuItem(Hidecontrolpanel2);
-    }
-}
-
-void TForm1::Hidecontrolpanel1Click()
-{
-    // A minimised panel is shown, yet out of reach: the item brings it back.
-    if (restoreControlPanel())
-        return;
-    const QString caption = Hidecontrolpanel1->text();
-    setControlPanelShown(caption != QLatin1String("&Hide control panel") &&
-                         caption != QLatin1String("Hide control panel"));
-}
-
-void TForm1::Hidecontrolpanel2Click()
-{
-    // Hides a minimised panel too, rather than bringing it back first.
-    if (options().isVisible())
-        setControlPanelShown(false);
-}
-
-void TForm1::Showcontrolpanel1Click()
-{
-    if (!options().isVisible())
-        Hidecontrolpanel1Click();
-    else
-        restoreControlPanel();
-}
-
-void TForm1::North1Click()
-{
-    mirrorRadio(North1, options().RadioGroup1, 0, &TOptions::RadioGroup1Click);
-}
-
-void TForm1::South1Click()
-{
-    mirrorRadio(South1, options().RadioGroup1, 1, &TOptions::RadioGroup1Click);
-}
-
-void TForm1::Hideorbits1Click()
-{
-    mirrorToggle(Hideorbits1, &TOptions::btnOrbitsClick);
-}
-
-void TForm1::Showorbits1Click()
-{
-    mirrorToggle(Showorbits1, &TOptions::btnOrbitsClick);
-}
-
-void TForm1::About1Click()
-{
-    m_platform.runModal(m_app.AboutBox());
-}
-
-void TForm1::Interval1Click()
-{
-    m_platform.runModal(m_app.Form3());
-}
-
-void TForm1::Contents1Click()
-{
-    m_platform.showHelpContents(this);
 }
 
 // --- Closing ---

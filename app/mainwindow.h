@@ -2,17 +2,20 @@
 
 #include "model/geometry.h"
 #include "model/planet.h"
+#include "views/viewpage.h"
 #include "views/zodiac.h"
 
 #include <QMainWindow>
 #include <array>
-#include <map>
 #include <memory>
+#include <vector>
 
 class AnimationClock;
-class DrawingLayer;
 class ClickableLabel;
+class DirectionOverlay;
+class DrawingLayer;
 class Heliodial;
+class HorizonOverlay;
 class Picture;
 class Platform;
 class QCalendarWidget;
@@ -23,12 +26,14 @@ class QTabWidget;
 class QTableWidget;
 class RadioGroup;
 class RadioMenuGroup;
+class TerminatorOverlay;
 class TOptions;
 class ViewPanel;
 enum class Body;
 
 // The main window: six pages (the Stats table and five views of the solar
-// system), the menu bar and the animation clock. It owns the ten bodies.
+// system), the menu bar and the animation clock. It owns the ten bodies. Each
+// view is a ViewPage; the names of its widgets below lead into the pages.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -77,7 +82,7 @@ public:
     QCalendarWidget *MonthCalendar1;
     AnimationClock *Timer1;
 
-    // --- Body pictures ---
+    // --- The views' widgets, by name; they belong to the pages ---
     Picture *iSun, *iMercury, *iVenus, *iEarth, *iMars, *iJupiter, *iSaturn, *iUranus, *iNeptune,
         *iPluto;
     Picture *iInnerSun, *iInnerMercury, *iInnerVenus, *iInnerearth, *iInnerMoon;
@@ -86,8 +91,6 @@ public:
     Picture *iLargeEarth, *ilargeMoon, *iMoonSun;
     Picture *imMoonPhases;
     Picture *imAllPlanetsManPosn, *imInnerManPosn, *imOuterManPosn, *imFarManPosn;
-
-    // --- Drawing layers and degree labels, per view ---
     DrawingLayer *imAllUnder, *imInnerUnder, *imOuterUnder, *imFarUnder, *imMoonUnder;
     DrawingLayer *imAllBack, *imInnerBack, *imOuterBack, *imFarBack, *imMoonBack;
     QLabel *lblAll0Degrees, *lblAll90Degrees, *lblAll180Degrees, *lblAll270Degrees;
@@ -96,24 +99,16 @@ public:
     QLabel *lblFar0Degrees, *lblFar90Degrees, *lblFar180Degrees, *lblFar270Degrees;
     QLabel *lblMoon0Degrees, *lblMoon90Degrees, *lblMoon180Degrees, *lblMoon270Degrees;
 
-    // One view's widgets, for the operations that visit every view in order.
-    struct ViewWidgets {
-        ViewPanel *panel;
-        DrawingLayer *under;
-        DrawingLayer *overlay;
-        QLabel *label0, *label90, *label180, *label270;
-    };
-    const std::array<ViewWidgets, 5> &views() const { return m_views; }
+    // The five views, in view order.
+    const std::vector<ViewPage> &views() const { return m_pages; }
+    const ViewPage &page(View view) const;
     std::array<Picture *, 4> personMarkers() const;
     QMenu *PopupMenu1;
     QAction *Hidecontrolpanel1;
 
     // The name pictures of one family member ("Aries", "Taurus2", ...) on the
     // five views, in view order.
-    const std::array<Picture *, 5> &namePictures(const QString &name) const
-    {
-        return m_namePictures.at(name);
-    }
+    std::array<Picture *, 5> namePictures(const QString &name) const;
 
     // --- Menus ---
     QMenu *File1, *Panel2, *Hemisphere1, *Movement1, *Orbits1, *Horizon1, *Display1, *Moon1, *Zo1,
@@ -268,10 +263,8 @@ private:
 
     void buildPages();
     void buildStatsPage(QWidget *page);
-    void buildViewPictures();
-    void buildViewLayers();
-    void buildNamePictures();
-    void stackViews();
+    // Points the views' widget names above into the pages.
+    void nameViewWidgets();
     // The status date moved by `days`, held at the picker's limits.
     void stepStatusDate(int days);
 
@@ -300,8 +293,10 @@ private:
     Platform &m_platform;
     std::unique_ptr<WindowGeometry> m_geometry;
     std::vector<std::unique_ptr<TPlanet>> m_bodies;
-    std::array<ViewWidgets, 5> m_views{};
-    std::map<QString, std::array<Picture *, 5>> m_namePictures;
+    std::vector<ViewPage> m_pages;
+    std::unique_ptr<HorizonOverlay> m_horizon;
+    std::unique_ptr<DirectionOverlay> m_direction;
+    std::unique_ptr<TerminatorOverlay> m_terminator;
     QWidget *m_statsTab = nullptr; // the Stats page's tab, round its client area
     QMetaObject::Connection m_calendarFocusWatch;
     int m_currentPage = 0;

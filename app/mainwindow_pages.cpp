@@ -1,20 +1,18 @@
-// The main window's pages: the Stats page and the five view panels with their
-// pictures.
+// The main window's pages: the Stats page and the five views, and the rules
+// that run when the user changes the page.
 #include "app/mainwindow.h"
 
-#include "views/clickablelabel.h"
-#include "views/drawinglayer.h"
-#include "views/picture.h"
-#include "views/stacking.h"
+#include "app/controlpanel.h"
+#include "app/heliodial.h"
+#include "views/directionoverlay.h"
+#include "views/horizonoverlay.h"
+#include "views/terminatoroverlay.h"
 #include "views/viewpanel.h"
-#include "views/zodiac.h"
 
 #include <QCalendarWidget>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 
 namespace {
 
@@ -23,36 +21,11 @@ const QString PageCaptions[] = {
     QStringLiteral("Inner Planets"),   QStringLiteral("Earth to Saturn"),
     QStringLiteral("The Outer Realm"), QStringLiteral("The Moon")};
 
-constexpr QSize SunSize{25, 25};
-constexpr QSize SmallSize{15, 15};
-constexpr QSize EarthSize{20, 20};
-constexpr QSize SaturnSize{30, 20};
-
-// A degree label: yellow bold text on opaque black, of a fixed size.
-QLabel *DegreeLabel(QWidget *panel, const QString &name, const QString &caption, int width)
+// The menus that the Stats page disables ("&File" and "&Help" stay).
+QList<QMenu *> SceneMenus(const TForm1 &form)
 {
-    auto *label = new QLabel(caption, panel);
-    label->setObjectName(name);
-    label->setFixedSize(width, 16);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(13);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    label->setPalette(colours);
-    return label;
-}
-
-Picture *BodyPicture(QWidget *panel, const char *name, QSize size, const char *file,
-                     const char *hint)
-{
-    return new Picture(panel, QString::fromLatin1(name), size,
-                       QStringLiteral(":/bodies/%1.png").arg(QLatin1String(file)),
-                       QString::fromLatin1(hint));
+    return {form.Panel2,   form.Hemisphere1, form.Movement1, form.Orbits1, form.Horizon1,
+            form.Display1, form.Moon1,       form.Zo1,       form.When1};
 }
 
 } // namespace
@@ -71,9 +44,7 @@ void TForm1::buildPages()
     TabbedNotebook1->setUsesScrollButtons(false);
     TabbedNotebook1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
 
-    ViewPanel **panels[] = {nullptr, &AllPanel, &InnerPanel, &OuterPanel, &FarPanel, &MoonPanel};
-    const char *panelNames[] = {nullptr,      "AllPanel", "InnerPanel",
-                                "OuterPanel", "FarPanel", "MoonPanel"};
+    m_pages.reserve(std::size(AllViews));
     for (int index = StatsPage; index <= MoonPage; ++index) {
         // The notebook is wider than a page: each page's client area stands
         // in the middle of its tab's page, with a strip on either side.
@@ -90,192 +61,14 @@ void TForm1::buildPages()
             m_statsTab = tab;
             buildStatsPage(page);
         } else {
-            *panels[index] = new ViewPanel(page, QString::fromLatin1(panelNames[index]));
+            m_pages.emplace_back(page, AllViews[index - AllPage]);
         }
     }
-    buildViewPictures();
-    buildViewLayers();
-    buildNamePictures();
-    stackViews();
-}
-
-void TForm1::buildStatsPage(QWidget *page)
-{
-    Panel1 = new QFrame(page);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, 741, 484);
-    Panel1->installEventFilter(this);
-
-    QFont bold = font();
-    bold.setBold(true);
-    Label3 = new QLabel(QStringLiteral("Status date"), Panel1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(bold);
-    Label3->setStyleSheet(QStringLiteral("color: maroon;"));
-    Label3->move(8, 18);
-    Label3->adjustSize();
-
-    lblStatusDate = new ClickableLabel(Panel1);
-    lblStatusDate->setObjectName(QStringLiteral("lblStatusDate"));
-    lblStatusDate->setFont(bold);
-    lblStatusDate->setStyleSheet(QStringLiteral("color: black;"));
-    lblStatusDate->setCursor(Qt::PointingHandCursor);
-    lblStatusDate->setGeometry(99, 18, 200, 16);
-
-    StringGrid1 = new QTableWidget(8, 11, page);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setGeometry(0, 40, 729, 233);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
-    StringGrid1->setFocusPolicy(Qt::NoFocus);
-    // A click anywhere on the grid closes the calendar, as one on the page does.
-    StringGrid1->viewport()->installEventFilter(this);
-    StringGrid1->setTextElideMode(Qt::ElideNone);
-    // The heading column is 145 pixels wide; its longest heading needs the
-    // narrower size to fit.
-    QFont cells = StringGrid1->font();
-    cells.setPixelSize(10);
-    StringGrid1->setFont(cells);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(64);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(24);
-    StringGrid1->setColumnWidth(0, 145);
-    for (int row = 0; row < StringGrid1->rowCount(); ++row) {
-        for (int column = 0; column < StringGrid1->columnCount(); ++column) {
-            auto *cell = new QTableWidgetItem;
-            if (row == 0 || column == 0)
-                cell->setBackground(palette().button());
-            StringGrid1->setItem(row, column, cell);
-        }
-    }
-
-    MonthCalendar1 = new QCalendarWidget(page);
-    MonthCalendar1->setObjectName(QStringLiteral("MonthCalendar1"));
-    MonthCalendar1->setGeometry(91, 8, 198, 153);
-    MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthCalendar1->hide();
-}
-
-void TForm1::buildViewPictures()
-{
-    // Later children lie above earlier ones: the bodies in their stacking order.
-    iMercury = BodyPicture(AllPanel, "iMercury", SmallSize, "mercury", "Mercury");
-    iVenus = BodyPicture(AllPanel, "iVenus", SmallSize, "venus", "Venus");
-    iEarth = BodyPicture(AllPanel, "iEarth", EarthSize, "earth", "Earth");
-    iMars = BodyPicture(AllPanel, "iMars", SmallSize, "mars", "Mars");
-    iJupiter = BodyPicture(AllPanel, "iJupiter", EarthSize, "jupiter", "Jupiter");
-    iSaturn = BodyPicture(AllPanel, "iSaturn", SaturnSize, "saturn", "Saturn");
-    iUranus = BodyPicture(AllPanel, "iUranus", SmallSize, "uranus", "Uranus");
-    iNeptune = BodyPicture(AllPanel, "iNeptune", SmallSize, "neptune", "Neptune");
-    iPluto = BodyPicture(AllPanel, "iPluto", SmallSize, "pluto", "Pluto");
-    iSun = BodyPicture(AllPanel, "iSun", SunSize, "sun", "Sun");
-
-    iInnerMercury = BodyPicture(InnerPanel, "iInnerMercury", SmallSize, "mercury", "Mercury");
-    iInnerVenus = BodyPicture(InnerPanel, "iInnerVenus", SmallSize, "venus", "Venus");
-    iInnerearth = BodyPicture(InnerPanel, "iInnerearth", EarthSize, "earth", "Earth");
-    iInnerMoon = BodyPicture(InnerPanel, "iInnerMoon", {5, 5}, "moon_small", "Moon");
-    iInnerSun = BodyPicture(InnerPanel, "iInnerSun", SunSize, "sun", "Sun");
-
-    iOuterEarth = BodyPicture(OuterPanel, "iOuterEarth", EarthSize, "earth", "Earth");
-    iOuterMars = BodyPicture(OuterPanel, "iOuterMars", SmallSize, "mars", "Mars");
-    iOuterJupiter = BodyPicture(OuterPanel, "iOuterJupiter", EarthSize, "jupiter", "Jupiter");
-    iOuterSaturn = BodyPicture(OuterPanel, "iOuterSaturn", SaturnSize, "saturn", "Saturn");
-    iOuterSun = BodyPicture(OuterPanel, "iOuterSun", SunSize, "sun", "Sun");
-
-    iFarSun = BodyPicture(FarPanel, "iFarSun", SunSize, "sun", "Sun");
-    iFarEarth = BodyPicture(FarPanel, "iFarEarth", EarthSize, "earth", "Earth");
-    iFarUranus = BodyPicture(FarPanel, "iFarUranus", SmallSize, "uranus", "Uranus");
-    iFarNeptune = BodyPicture(FarPanel, "iFarNeptune", SmallSize, "neptune", "Neptune");
-    iFarPluto = BodyPicture(FarPanel, "iFarPluto", SmallSize, "pluto", "Pluto");
-
-    iLargeEarth = BodyPicture(MoonPanel, "iLargeEarth", {40, 40}, "earth_large", "Earth");
-    ilargeMoon = BodyPicture(MoonPanel, "ilargeMoon", {20, 20}, "moon_large", "Moon");
-    iMoonSun = BodyPicture(MoonPanel, "iMoonSun", SunSize, "sun", "Sun");
-}
-
-void TForm1::buildViewLayers()
-{
-    // Both layers fill the panel inside its bevel.
-    const QRect inside(1, 1, 739, 482);
-    const struct {
-        ViewPanel *panel;
-        const char *prefix;
-        const char *zeroPrefix;
-        DrawingLayer **under;
-        DrawingLayer **overlay;
-        QLabel **labels[4];
-    } rows[] = {
-        {AllPanel,
-         "All",
-         "All",
-         &imAllUnder,
-         &imAllBack,
-         {&lblAll0Degrees, &lblAll90Degrees, &lblAll180Degrees, &lblAll270Degrees}},
-        {InnerPanel,
-         "Inner",
-         "inner",
-         &imInnerUnder,
-         &imInnerBack,
-         {&lblinner0Degrees, &lblInner90Degrees, &lblInner180Degrees, &lblInner270Degrees}},
-        {OuterPanel,
-         "Outer",
-         "Outer",
-         &imOuterUnder,
-         &imOuterBack,
-         {&lblOuter0Degrees, &lblOuter90Degrees, &lblOuter180Degrees, &lblOuter270Degrees}},
-        {FarPanel,
-         "Far",
-         "Far",
-         &imFarUnder,
-         &imFarBack,
-         {&lblFar0Degrees, &lblFar90Degrees, &lblFar180Degrees, &lblFar270Degrees}},
-        {MoonPanel,
-         "Moon",
-         "Moon",
-         &imMoonUnder,
-         &imMoonBack,
-         {&lblMoon0Degrees, &lblMoon90Degrees, &lblMoon180Degrees, &lblMoon270Degrees}},
-    };
-    std::size_t index = 0;
-    for (const auto &row : rows) {
-        const QString prefix = QString::fromLatin1(row.prefix);
-        *row.under = new DrawingLayer(
-            row.panel, QStringLiteral("im") + prefix + QStringLiteral("Under"), inside);
-        (*row.under)->setAttribute(Qt::WA_TransparentForMouseEvents);
-        *row.overlay = new DrawingLayer(
-            row.panel, QStringLiteral("im") + prefix + QStringLiteral("Back"), inside);
-        const auto labelName = [&](const QString &viewName, const char *degrees) {
-            return QStringLiteral("lbl") + viewName + QLatin1String(degrees) +
-                   QStringLiteral("Degrees");
-        };
-        *row.labels[0] = DegreeLabel(row.panel, labelName(QString::fromLatin1(row.zeroPrefix), "0"),
-                                     QStringLiteral("0"), 9);
-        *row.labels[1] = DegreeLabel(row.panel, labelName(prefix, "90"), QStringLiteral("90"), 17);
-        *row.labels[2] =
-            DegreeLabel(row.panel, labelName(prefix, "180"), QStringLiteral("180"), 25);
-        *row.labels[3] =
-            DegreeLabel(row.panel, labelName(prefix, "270"), QStringLiteral("270"), 25);
-        m_views[index++] = {row.panel,      *row.under,     *row.overlay,  *row.labels[0],
-                            *row.labels[1], *row.labels[2], *row.labels[3]};
-    }
-
-    const QString person = QStringLiteral(":/bodies/person.png");
-    const QString where =
-        QStringLiteral("Location of the person for whom the horizon line is shown");
-    imAllPlanetsManPosn =
-        new Picture(AllPanel, QStringLiteral("imAllPlanetsManPosn"), {5, 5}, person, where);
-    imInnerManPosn =
-        new Picture(InnerPanel, QStringLiteral("imInnerManPosn"), {5, 5}, person, where);
-    imOuterManPosn =
-        new Picture(OuterPanel, QStringLiteral("imOuterManPosn"), {5, 5}, person, where);
-    imFarManPosn = new Picture(FarPanel, QStringLiteral("imFarManPosn"), {5, 5}, person, where);
-    for (Picture *marker : {imAllPlanetsManPosn, imInnerManPosn, imOuterManPosn, imFarManPosn})
-        marker->hide();
-
-    imMoonPhases = new Picture(MoonPanel, QStringLiteral("imMoonPhases"), {100, 100}, QString(),
-                               QStringLiteral("Moon's phase"));
-    imMoonPhases->hide();
+    nameViewWidgets();
+    m_horizon = std::make_unique<HorizonOverlay>(std::array<const ViewPage *, 4>{
+        &page(View::All), &page(View::Inner), &page(View::Outer), &page(View::Far)});
+    m_direction = std::make_unique<DirectionOverlay>(page(View::Inner));
+    m_terminator = std::make_unique<TerminatorOverlay>(page(View::Moon));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -283,21 +76,156 @@ void TForm1::buildViewLayers()
     Hidecontrolpanel1->setObjectName(QStringLiteral("Hidecontrolpanel1"));
 }
 
-void TForm1::buildNamePictures()
+void TForm1::nameViewWidgets()
 {
-    for (const QString &name : Constellations + AlternateNames) {
-        const Size size = NamePictureSize(name);
-        std::array<Picture *, 5> &family = m_namePictures[name];
-        for (std::size_t i = 0; i < family.size(); ++i) {
-            family[i] = new Picture(m_views[i].panel, NamePictureName(AllViews[i], name),
-                                    {size.width, size.height},
-                                    QStringLiteral(":/names/%1.png").arg(name.toLower()));
-        }
+    const ViewPage &all = page(View::All);
+    AllPanel = all.panel;
+    iSun = all.sun();
+    iMercury = all.picture(Body::Mercury);
+    iVenus = all.picture(Body::Venus);
+    iEarth = all.picture(Body::Earth);
+    iMars = all.picture(Body::Mars);
+    iJupiter = all.picture(Body::Jupiter);
+    iSaturn = all.picture(Body::Saturn);
+    iUranus = all.picture(Body::Uranus);
+    iNeptune = all.picture(Body::Neptune);
+    iPluto = all.picture(Body::Pluto);
+
+    const ViewPage &inner = page(View::Inner);
+    InnerPanel = inner.panel;
+    iInnerSun = inner.sun();
+    iInnerMercury = inner.picture(Body::Mercury);
+    iInnerVenus = inner.picture(Body::Venus);
+    iInnerearth = inner.picture(Body::Earth);
+    iInnerMoon = inner.picture(Body::Moon);
+
+    const ViewPage &outer = page(View::Outer);
+    OuterPanel = outer.panel;
+    iOuterSun = outer.sun();
+    iOuterEarth = outer.picture(Body::Earth);
+    iOuterMars = outer.picture(Body::Mars);
+    iOuterJupiter = outer.picture(Body::Jupiter);
+    iOuterSaturn = outer.picture(Body::Saturn);
+
+    const ViewPage &far = page(View::Far);
+    FarPanel = far.panel;
+    iFarSun = far.sun();
+    iFarEarth = far.picture(Body::Earth);
+    iFarUranus = far.picture(Body::Uranus);
+    iFarNeptune = far.picture(Body::Neptune);
+    iFarPluto = far.picture(Body::Pluto);
+
+    const ViewPage &moon = page(View::Moon);
+    MoonPanel = moon.panel;
+    iLargeEarth = moon.picture(Body::Earth);
+    ilargeMoon = moon.picture(Body::Moon);
+    iMoonSun = moon.sun();
+    imMoonPhases = moon.phasePicture();
+
+    imAllPlanetsManPosn = all.personMarker();
+    imInnerManPosn = inner.personMarker();
+    imOuterManPosn = outer.personMarker();
+    imFarManPosn = far.personMarker();
+
+    DrawingLayer **unders[] = {&imAllUnder, &imInnerUnder, &imOuterUnder, &imFarUnder,
+                               &imMoonUnder};
+    DrawingLayer **overlays[] = {&imAllBack, &imInnerBack, &imOuterBack, &imFarBack, &imMoonBack};
+    QLabel **labels[][4] = {
+        {&lblAll0Degrees, &lblAll90Degrees, &lblAll180Degrees, &lblAll270Degrees},
+        {&lblinner0Degrees, &lblInner90Degrees, &lblInner180Degrees, &lblInner270Degrees},
+        {&lblOuter0Degrees, &lblOuter90Degrees, &lblOuter180Degrees, &lblOuter270Degrees},
+        {&lblFar0Degrees, &lblFar90Degrees, &lblFar180Degrees, &lblFar270Degrees},
+        {&lblMoon0Degrees, &lblMoon90Degrees, &lblMoon180Degrees, &lblMoon270Degrees}};
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        const ViewPage &view = m_pages[i];
+        *unders[i] = view.under;
+        *overlays[i] = view.overlay;
+        *labels[i][0] = view.label0;
+        *labels[i][1] = view.label90;
+        *labels[i][2] = view.label180;
+        *labels[i][3] = view.label270;
     }
 }
 
-void TForm1::stackViews()
+const ViewPage &TForm1::page(View view) const
 {
-    for (std::size_t i = 0; i < m_views.size(); ++i)
-        ApplyStacking(m_views[i].panel, StackingOrder(AllViews[i]));
+    return m_pages.at(static_cast<std::size_t>(view));
+}
+
+std::array<Picture *, 5> TForm1::namePictures(const QString &name) const
+{
+    std::array<Picture *, 5> family{};
+    for (std::size_t i = 0; i < m_pages.size(); ++i)
+        family[i] = m_pages[i].namePicture(name);
+    return family;
+}
+
+std::array<Picture *, 4> TForm1::personMarkers() const
+{
+    return m_horizon->personMarkers();
+}
+
+// --- Pages ---
+
+void TForm1::TabbedNotebook1Change()
+{
+    PreviousPage = TabbedNotebook1->tabText(m_currentPage);
+}
+
+void TForm1::onPageChanged(int index)
+{
+    TabbedNotebook1Change();
+    m_currentPage = index;
+    if (!m_quietPageSwitch)
+        TabbedNotebook1Click();
+}
+
+void TForm1::TabbedNotebook1Click()
+{
+    runPageRules(TabbedNotebook1->currentIndex());
+    if (MonthCalendar1->isVisible())
+        MonthCalendar1->hide();
+}
+
+void TForm1::showPageQuietly(int index)
+{
+    const bool leavesStats = m_currentPage == StatsPage && index != StatsPage;
+    m_quietPageSwitch = true;
+    TabbedNotebook1->setCurrentIndex(index);
+    m_quietPageSwitch = false;
+    // Leaving the Stats page must give back what it took (the menus, the
+    // control panel, the moving planets), or the user is stranded on a view
+    // with every menu disabled.
+    if (leavesStats)
+        runPageRules(index);
+}
+
+void TForm1::runPageRules(int page)
+{
+    TOptions &panel = options();
+    const QString caption = TabbedNotebook1->tabText(page);
+    panel.setPanelHeight(caption == QLatin1String("The Moon") ? TOptions::TallHeight
+                                                              : TOptions::ShortHeight);
+    if (caption == QLatin1String("Stats")) {
+        panel.hide();
+        if (panel.Button1->text() == QLatin1String("Stop")) {
+            panel.Button1Click();
+            WasMoving = true;
+        } else {
+            WasMoving = false;
+        }
+        for (QMenu *menu : SceneMenus(*this))
+            menu->menuAction()->setEnabled(false);
+    } else {
+        for (QMenu *menu : SceneMenus(*this))
+            menu->menuAction()->setEnabled(true);
+        if (PreviousPage == QLatin1String("Stats")) {
+            if (ControlPanelShown)
+                panel.show();
+            if (WasMoving)
+                panel.Button1Click();
+        }
+    }
+    if (caption == QLatin1String("Stats"))
+        FillStatsTable();
 }

@@ -5,41 +5,35 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "dialogs/alignmentdialog.h"
-#include "model/arithmetic.h"
-#include "views/drawinglayer.h"
-#include "views/picture.h"
-#include "views/pointer.h"
-#include "views/viewpanel.h"
+#include "model/catalogue.h"
+#include "views/directionoverlay.h"
 
 #include <QComboBox>
-#include <QPushButton>
 
 std::vector<TForm1::PointerTarget> TForm1::pointerTargets() const
 {
-    return {{ToMercury1, InnerPage, iInnerearth, iInnerMercury, imInnerBack, InnerPanel},
-            {ToVenus1, InnerPage, iInnerearth, iInnerVenus, imInnerBack, InnerPanel},
-            {Tomars1, OuterPage, iOuterEarth, iOuterMars, imOuterBack, OuterPanel},
-            {ToJupiter1, OuterPage, iOuterEarth, iOuterJupiter, imOuterBack, OuterPanel},
-            {ToSaturn1, OuterPage, iOuterEarth, iOuterSaturn, imOuterBack, OuterPanel},
-            {ToUranus1, FarPage, iFarEarth, iFarUranus, imFarBack, FarPanel},
-            {ToNeptune1, FarPage, iFarEarth, iFarNeptune, imFarBack, FarPanel},
-            {ToPluto1, FarPage, iFarEarth, iFarPluto, imFarBack, FarPanel},
-            {ToMoon2, InnerPage, iInnerearth, iInnerMoon, imInnerBack, InnerPanel}};
+    // The items in the order of the control panel's list of bodies.
+    QAction *const items[] = {ToMercury1, ToVenus1,   Tomars1,  ToJupiter1, ToSaturn1,
+                              ToUranus1,  ToNeptune1, ToPluto1, ToMoon2};
+    std::vector<PointerTarget> targets;
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        // The first of Inner Planets, Earth to Saturn and The Outer Realm that
+        // shows the body.
+        for (const View view : {View::Inner, View::Outer, View::Far}) {
+            const ViewPage &shown = page(view);
+            if (Picture *target = shown.picture(PointerTargets[i])) {
+                targets.push_back({items[i], AllPage + static_cast<int>(view),
+                                   shown.picture(Body::Earth), target, shown.overlay, shown.panel});
+                break;
+            }
+        }
+    }
+    return targets;
 }
 
 void TForm1::DrawPointer(Picture *earth, Picture *target, DrawingLayer *overlay, ViewPanel *panel)
 {
-    const bool sunParallel =
-        target == iInnerMercury || target == iInnerVenus || target == iInnerMoon;
-    try {
-        DrawPointerLines(
-            overlay->canvas(),
-            PointerLines(sunParallel ? PointerStyle::SunParallel : PointerStyle::EarthRay,
-                         earth->centre(), target->centre(), iInnerSun->centre(), panel->width()));
-    } catch (const ArithmeticFault &) {
-        // A slope beyond any integer: no pointer this time.
-    }
-    overlay->refresh();
+    m_direction->draw(earth, target, overlay, panel);
 }
 
 void TForm1::SelectPointerTarget()
@@ -123,38 +117,4 @@ void TForm1::Hidedirection1Click()
 void TForm1::Showdirection1Click()
 {
     mirrorToggle(Showdirection1, &TOptions::btnPointerClick);
-}
-
-// --- The control panel's face ---
-
-void TOptions::ComboBox1Change()
-{
-    static constexpr void (TForm1::*handlers[])() = {
-        &TForm1::ToMercury1Click, &TForm1::ToVenus1Click,  &TForm1::Tomars1Click,
-        &TForm1::ToJupiter1Click, &TForm1::ToSaturn1Click, &TForm1::ToUranus1Click,
-        &TForm1::ToNeptune1Click, &TForm1::ToPluto1Click,  &TForm1::ToMoon2Click};
-    const int index = ComboBox1->currentIndex();
-    if (index < 0 || index >= static_cast<int>(std::size(handlers)))
-        return;
-    (form1().*handlers[index])();
-}
-
-void TOptions::btnPointerClick()
-{
-    TForm1 &form = form1();
-    form.PointerShown = !form.PointerShown;
-    if (form.PointerShown) {
-        btnPointer->setText(QStringLiteral("Hide Direction"));
-        form.checkMenuItem(form.Showdirection1);
-        form.DrawPointer(form.PointerEarth, form.PointerBody, form.PointerOverlay,
-                         form.PointerPanel);
-        for (const TForm1::PointerTarget &row : form.pointerTargets()) {
-            if (form.isMenuItemChecked(row.item))
-                form.showPageQuietly(row.page);
-        }
-    } else {
-        btnPointer->setText(QStringLiteral("Show Direction"));
-        form.checkMenuItem(form.Hidedirection1);
-        form.RefreshOverlays(true);
-    }
 }

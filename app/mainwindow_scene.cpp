@@ -1,21 +1,102 @@
-// The static layers of the views, the scene rebuild and the overlay refresh.
+// The scene: the bodies' places for the status date, the static layers of the
+// views, the scene rebuild and the overlay refresh.
 #include "app/mainwindow.h"
 
-#include "app/heliodial.h"
+#include "app/controlpanel.h"
 #include "app/platform.h"
+#include "model/arithmetic.h"
+#include "views/clickablelabel.h"
+#include "views/datepicker.h"
 #include "views/drawinglayer.h"
+#include "views/moonphase.h"
 #include "views/orbits.h"
 #include "views/picture.h"
-#include "views/stacking.h"
+#include "views/shortdate.h"
 #include "views/viewdecor.h"
 #include "views/viewpanel.h"
-#include "views/zodiac.h"
 
 #include <QLabel>
 
+namespace {
+
+// A body's picture centre on one of the four orbit views.
+Point CentreOn(const TPlanet &body, View view)
+{
+    switch (view) {
+    case View::All:
+        return {body.AllX, body.AllY};
+    case View::Inner:
+        return {body.InnerX, body.InnerY};
+    case View::Outer:
+        return {body.OuterX, body.OuterY};
+    case View::Far:
+        return {body.FarX, body.FarY};
+    case View::Moon:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+// --- The date path ---
+
+void TForm1::RecomputeForDate()
+{
+    if (ClosingDown)
+        return;
+    const QDate day = options().DateTimePicker1->day();
+    const QString shown = ShortDateText(day);
+    setWindowTitle(QStringLiteral("Heliodial ") + shown);
+    lblStatusDate->setText(shown);
+
+    const double offset = options().DateTimePicker1->dayOffset();
+    for (int i = 0; i <= static_cast<int>(Body::Pluto); ++i)
+        m_bodies[static_cast<std::size_t>(i)]->UpdatePosition(HemisphereSign, offset);
+
+    // The Moon's inner position hangs on this picture's place.
+    const TPlanet &earth = body(Body::Earth);
+    iInnerearth->placeCentre({earth.InnerX, earth.InnerY});
+
+    try {
+        body(Body::Moon).UpdatePosition(HemisphereSign, offset);
+        ComputeSunMark();
+        SelectPhasePicture();
+        PlacePictures();
+    } catch (const ArithmeticFault &) {
+        // The scene keeps what was updated before the fault.
+    }
+}
+
+bool TForm1::ComputeSunMark()
+{
+    return ::ComputeSunMark(body(Body::Earth), MoonPanel->panelSize());
+}
+
+void TForm1::PlacePictures()
+{
+    for (const View view : OrbitViews) {
+        const ViewPage &shown = page(view);
+        for (const ViewPage::BodyPicture &each : shown.bodyPictures()) {
+            if (each.body)
+                each.picture->placeCentre(CentreOn(body(*each.body), view));
+            else
+                each.picture->centreIn(shown.panel);
+        }
+    }
+    // The Moon view circles the large Earth, with the Sun's mark on the way.
+    iLargeEarth->centreIn(MoonPanel);
+    const TPlanet &moon = body(Body::Moon);
+    ilargeMoon->placeCentre({moon.AllX, moon.AllY});
+    const TPlanet &earth = body(Body::Earth);
+    iMoonSun->placeCentre({earth.SunMarkX, earth.SunMarkY});
+}
+
+// --- The static layers ---
+
 void TForm1::ClearUnderPictures()
 {
-    for (const ViewWidgets &view : m_views) {
+    for (const ViewPage &view : m_pages) {
         view.under->canvas().clear();
         view.under->refresh();
     }
@@ -25,13 +106,13 @@ void TForm1::DrawUnderPictures()
 {
     if (OrbitsShown) {
         for (std::size_t i = 0; i < std::size(OrbitViews); ++i)
-            DrawOrbits(m_views[i].under->canvas(), OrbitViews[i], AllPanel->panelSize());
+            DrawOrbits(m_pages[i].under->canvas(), OrbitViews[i], AllPanel->panelSize());
     }
-    for (const ViewWidgets &view : m_views)
+    for (const ViewPage &view : m_pages)
         DrawFrame(view.under->canvas());
     if (!StarsDrawn)
         DrawStarField();
-    for (const ViewWidgets &view : m_views)
+    for (const ViewPage &view : m_pages)
         view.under->refresh();
 }
 
@@ -42,33 +123,24 @@ void TForm1::DrawStarField()
         MoonViewDarkBoxes(panel, AllPanel->y(), {imMoonPhases->width(), imMoonPhases->height()},
                           {iLargeEarth->width(), iLargeEarth->height()});
     const QColor remembered = imAllUnder->canvas().pen.colour;
-    for (const ViewWidgets &view : m_views)
+    for (const ViewPage &view : m_pages)
         view.under->canvas().pen.colour = Yellow;
     for (const Point star : StarPositions(m_platform.starSeed(), panel)) {
-        for (DrawingLayer *under : {imAllUnder, imInnerUnder, imOuterUnder, imFarUnder})
-            under->canvas().line(star.x, star.y, star.x + 1, star.y + 1);
-        if (!dark.contains(star))
-            imMoonUnder->canvas().line(star.x, star.y, star.x + 1, star.y + 1);
+        for (const ViewPage &view : m_pages) {
+            // The Moon view keeps dark where the phase picture and the Earth stand.
+            if (view.view != View::Moon || !dark.contains(star))
+                view.under->canvas().line(star.x, star.y, star.x + 1, star.y + 1);
+        }
     }
-    for (const ViewWidgets &view : m_views)
+    for (const ViewPage &view : m_pages)
         view.under->canvas().pen.colour = remembered;
     StarsDrawn = true;
 }
 
 void TForm1::PlaceDegreeLabels()
 {
-    for (const ViewWidgets &view : m_views) {
-        const auto size = [](const QLabel *label) -> Size {
-            return {label->width(), label->height()};
-        };
-        const DegreeLabelPlaces places = ::PlaceDegreeLabels(
-            HemisphereSign, view.panel->panelSize(),
-            {size(view.label0), size(view.label90), size(view.label180), size(view.label270)});
-        view.label0->move(places.zero.x, places.zero.y);
-        view.label90->move(places.ninety.x, places.ninety.y);
-        view.label180->move(places.oneEighty.x, places.oneEighty.y);
-        view.label270->move(places.twoSeventy.x, places.twoSeventy.y);
-    }
+    for (const ViewPage &view : m_pages)
+        view.placeDegreeLabels(HemisphereSign);
 }
 
 void TForm1::RebuildScene(bool recompute)
@@ -93,7 +165,7 @@ Arrangement TForm1::arrangement() const
 void TForm1::DrawZodiacRing()
 {
     BoundaryPoints = ComputeBoundaryPoints(arrangement(), HemisphereSign, AllPanel->panelSize());
-    for (const ViewWidgets &view : m_views) {
+    for (const ViewPage &view : m_pages) {
         DrawZodiacTicks(view.under->canvas(), BoundaryPoints, AllPanel->panelSize());
         view.under->refresh();
     }
@@ -104,10 +176,9 @@ void TForm1::DrawZodiacRing()
 
 void TForm1::SetNameVisibility()
 {
-    for (const auto &[name, family] : m_namePictures) {
-        const bool visible = NameVisible(name, arrangement(), HemisphereSign);
-        for (Picture *picture : family)
-            picture->setVisible(visible);
+    for (const ViewPage &view : m_pages) {
+        for (const auto &[name, picture] : view.namePictures())
+            picture->setVisible(NameVisible(name, arrangement(), HemisphereSign));
     }
 }
 
@@ -117,11 +188,11 @@ void TForm1::PlaceConstellationNames()
              arrangement(), HemisphereSign, BoundaryPoints, AllPanel->panelSize())) {
         // Every picture of the family, on every view, goes to the same place.
         for (const QString &suffix : {QString(), QStringLiteral("2"), QStringLiteral("3")}) {
-            const auto family = m_namePictures.find(place.family + suffix);
-            if (family == m_namePictures.end())
-                continue;
-            for (Picture *picture : family->second)
-                picture->move(place.topLeft.x, place.topLeft.y);
+            for (const ViewPage &view : m_pages) {
+                const auto picture = view.namePictures().find(place.family + suffix);
+                if (picture != view.namePictures().end())
+                    picture->second->move(place.topLeft.x, place.topLeft.y);
+            }
         }
     }
 }
@@ -142,7 +213,7 @@ void TForm1::ology1Click()
 
 void TForm1::ClearOverlays()
 {
-    for (const ViewWidgets &view : m_views) {
+    for (const ViewPage &view : m_pages) {
         view.overlay->canvas().clear();
         view.overlay->refresh();
     }

@@ -4,23 +4,6 @@
 
 namespace {
 
-QString ViewPrefix(View view)
-{
-    switch (view) {
-    case View::All:
-        return QStringLiteral("All");
-    case View::Inner:
-        return QStringLiteral("Inner");
-    case View::Outer:
-        return QStringLiteral("Outer");
-    case View::Far:
-        return QStringLiteral("Far");
-    case View::Moon:
-        return QStringLiteral("Moon");
-    }
-    return {};
-}
-
 QStringList Names(View view, const QStringList &names)
 {
     QStringList result;
@@ -44,6 +27,40 @@ QStringList HighAlternates()
 
 } // namespace
 
+QString ViewPrefix(View view)
+{
+    switch (view) {
+    case View::All:
+        return QStringLiteral("All");
+    case View::Inner:
+        return QStringLiteral("Inner");
+    case View::Outer:
+        return QStringLiteral("Outer");
+    case View::Far:
+        return QStringLiteral("Far");
+    case View::Moon:
+        return QStringLiteral("Moon");
+    }
+    return {};
+}
+
+QString DegreeLabelName(View view, int degrees)
+{
+    const QString prefix =
+        view == View::Inner && degrees == 0 ? QStringLiteral("inner") : ViewPrefix(view);
+    return QStringLiteral("lbl%1%2Degrees").arg(prefix).arg(degrees);
+}
+
+QString UnderPictureName(View view)
+{
+    return QStringLiteral("im") + ViewPrefix(view) + QStringLiteral("Under");
+}
+
+QString OverlayPictureName(View view)
+{
+    return QStringLiteral("im") + ViewPrefix(view) + QStringLiteral("Back");
+}
+
 QString NamePictureName(View view, const QString &name)
 {
     if (view == View::Moon && name == QLatin1String("Gemini"))
@@ -53,20 +70,14 @@ QString NamePictureName(View view, const QString &name)
 
 QStringList StackingOrder(View view)
 {
-    const QString v = ViewPrefix(view);
-    const auto label = [&](const char *degrees) {
-        const QString prefix = view == View::Inner && QLatin1String(degrees) == QLatin1String("0")
-                                   ? QStringLiteral("inner")
-                                   : v;
-        return QStringLiteral("lbl") + prefix + QLatin1String(degrees) + QStringLiteral("Degrees");
-    };
-    const QStringList fourLabels = {label("0"), label("90"), label("180"), label("270")};
-    const QString under = QStringLiteral("im") + v + QStringLiteral("Under");
-    const QString back = QStringLiteral("im") + v + QStringLiteral("Back");
+    const auto label = [view](int degrees) { return DegreeLabelName(view, degrees); };
+    const QStringList fourLabels = {label(0), label(90), label(180), label(270)};
+    const QString under = UnderPictureName(view);
+    const QString back = OverlayPictureName(view);
 
     switch (view) {
     case View::All:
-        return QStringList{label("270"), label("180"), label("0"), under, label("90"), back} +
+        return QStringList{label(270), label(180), label(0), under, label(90), back} +
                Names(view,
                      {QStringLiteral("Aquarius"), QStringLiteral("Pisces"), QStringLiteral("Aries"),
                       QStringLiteral("Taurus"), QStringLiteral("Gemini"), QStringLiteral("Cancer"),
@@ -81,7 +92,7 @@ QStringList StackingOrder(View view)
                Names(view, {QStringLiteral("Capricornus")}) + Names(view, AlternateNames) +
                QStringList{QStringLiteral("imAllPlanetsManPosn")};
     case View::Inner:
-        return QStringList{label("270"), label("90"), label("0"), label("180"), under, back} +
+        return QStringList{label(270), label(90), label(0), label(180), under, back} +
                Names(view, Constellations) +
                QStringList{QStringLiteral("iInnerMercury"), QStringLiteral("iInnerVenus"),
                            QStringLiteral("iInnerearth"), QStringLiteral("iInnerMoon"),

@@ -20,6 +20,15 @@ inline const QStringList AlternateNames = {
     QStringLiteral("Scorpius3"),    QStringLiteral("Ophiuchus2"),  QStringLiteral("Sagittarius2"),
     QStringLiteral("Capricornus2"), QStringLiteral("Capricornus3")};
 
+// "All", "Inner", "Outer", "Far" or "Moon": the part of a view's names that
+// tells the view.
+QString ViewPrefix(View view);
+// "lblAll90Degrees" and so on; the Inner Planets' zero is "lblinner0Degrees".
+QString DegreeLabelName(View view, int degrees);
+// "imAllUnder" and "imAllBack" and so on.
+QString UnderPictureName(View view);
+QString OverlayPictureName(View view);
+
 // "imAll" + "Aries" and so on; the Moon view's Gemini is "ImMoonGemini".
 QString NamePictureName(View view, const QString &name);
 

@@ -5,6 +5,7 @@
 #include "dialogs/aboutbox.h"
 #include "model/catalogue.h"
 #include "support/apptest.h"
+#include "support/userinput.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
@@ -16,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -54,6 +56,30 @@ private slots:
         QVERIFY(children.indexOf(form().lblAll90Degrees) < children.indexOf(form().imAllBack));
         QVERIFY(children.indexOf(form().lblAll0Degrees) < children.indexOf(form().imAllUnder));
         QVERIFY(children.indexOf(form().imAllBack) < children.indexOf(form().iSun));
+    }
+
+    void aViewRendersAsTheScreenShowsIt()
+    {
+        panel().show();
+        user::Click(panel().btnHorizon);
+        for (const ViewPage &view : form().views()) {
+            QImage rendered(view.panel->size(), QImage::Format_ARGB32_Premultiplied);
+            rendered.fill(Qt::white);
+            QPainter painter(&rendered);
+            view.render(painter);
+            painter.end();
+            QCOMPARE(rendered, view.panel->grab().toImage().convertToFormat(rendered.format()));
+        }
+        // The overlays come along: the horizon's red rays from the Earth.
+        QImage all(form().AllPanel->size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&all);
+        form().page(View::All).render(painter);
+        painter.end();
+        int red = 0;
+        for (int y = 0; y < all.height(); ++y)
+            for (int x = 0; x < all.width(); ++x)
+                red += all.pixel(x, y) == qRgb(255, 0, 0);
+        QVERIFY(red > 100);
     }
 
     void degreeLabelsFollowTheHemisphere()

@@ -1,0 +1,15 @@
+#include "views/terminatoroverlay.h"
+
+#include "views/drawinglayer.h"
+#include "views/moonphase.h"
+#include "views/picture.h"
+#include "views/viewpage.h"
+
+void TerminatorOverlay::draw(double earthLongitude, double moonAngle,
+                             std::int32_t hemisphereSign) const
+{
+    const Picture &moon = *m_moon.picture(Body::Moon);
+    DrawTerminatorLines(m_moon.overlay->canvas(), earthLongitude, moonAngle, hemisphereSign,
+                        moon.centre(), moon.width());
+    m_moon.overlay->refresh();
+}
