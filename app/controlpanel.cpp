@@ -151,24 +151,32 @@ void TOptions::FormCreate()
     PrevHour = 12;
 }
 
+template <typename Control, typename Signal>
+void TOptions::wire(Control *control, Signal signal, void (TOptions::*handler)())
+{
+    connect(control, signal, this, handler);
+    m_handlers.push_back({control, handler});
+}
+
 void TOptions::connectHandlers()
 {
-    connect(DateTimePicker1, &DatePicker::userChanged, this, &TOptions::DateTimePicker1Change);
-    connect(Button1, &QPushButton::clicked, this, &TOptions::Button1Click);
-    connect(RadioGroup1, &RadioGroup::clicked, this, &TOptions::RadioGroup1Click);
-    connect(btnOrbits, &QPushButton::clicked, this, &TOptions::btnOrbitsClick);
-    connect(btnHorizon, &QPushButton::clicked, this, &TOptions::btnHorizonClick);
-    connect(UpDownHours, &UpDown::clicked, this, &TOptions::UpDownHoursClick);
-    connect(meHours, &QLineEdit::textChanged, this, &TOptions::meHoursChange);
+    wire(DateTimePicker1, &DatePicker::userChanged, &TOptions::DateTimePicker1Change);
+    wire(Button1, &QPushButton::clicked, &TOptions::Button1Click);
+    wire(RadioGroup1, &RadioGroup::clicked, &TOptions::RadioGroup1Click);
+    wire(btnOrbits, &QPushButton::clicked, &TOptions::btnOrbitsClick);
+    wire(btnHorizon, &QPushButton::clicked, &TOptions::btnHorizonClick);
+    wire(UpDownHours, &UpDown::clicked, &TOptions::UpDownHoursClick);
+    wire(meHours, &QLineEdit::textChanged, &TOptions::meHoursChange);
     OnFieldExit(meHours, [this] { meHoursExit(); });
-    connect(rgDaylightSaving, &RadioGroup::clicked, this, &TOptions::rgDaylightSavingClick);
-    connect(ComboBox1, &QComboBox::activated, this, &TOptions::ComboBox1Change);
-    connect(btnPointer, &QPushButton::clicked, this, &TOptions::btnPointerClick);
-    connect(btnMoonPhase, &QPushButton::clicked, this, &TOptions::btnMoonPhaseClick);
-    connect(btnMoonTerminator, &QPushButton::clicked, this, &TOptions::btnMoonTerminatorClick);
+    m_handlers.push_back({meHours, &TOptions::meHoursExit});
+    wire(rgDaylightSaving, &RadioGroup::clicked, &TOptions::rgDaylightSavingClick);
+    wire(ComboBox1, &QComboBox::activated, &TOptions::ComboBox1Change);
+    wire(btnPointer, &QPushButton::clicked, &TOptions::btnPointerClick);
+    wire(btnMoonPhase, &QPushButton::clicked, &TOptions::btnMoonPhaseClick);
+    wire(btnMoonTerminator, &QPushButton::clicked, &TOptions::btnMoonTerminatorClick);
     // Connected after the range and position are set, so that the clock keeps
     // its 100 ms until the user first moves the bar.
-    connect(TrackBar1, &QSlider::valueChanged, this, &TOptions::TrackBar1Change);
+    wire(TrackBar1, &QSlider::valueChanged, &TOptions::TrackBar1Change);
 }
 
 void TOptions::setPanelHeight(int clientHeight)

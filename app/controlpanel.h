@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class DatePicker;
 class Heliodial;
@@ -52,6 +53,13 @@ public:
     int AmPmLeft = 0;
     int PrevHour = 12;
 
+    // Each control and a handler that its user actions run.
+    struct ControlHandler {
+        QObject *control;
+        void (TOptions::*handler)();
+    };
+    const std::vector<ControlHandler> &controlHandlers() const { return m_handlers; }
+
     // Sets the client height; the page rules switch it.
     void setPanelHeight(int clientHeight);
     // "Move by 1 day" or "Move by <StepDays> days", the caption while stopped.
@@ -80,7 +88,11 @@ protected:
 private:
     void FormCreate();
     void connectHandlers();
+    // Connects a control's signal to a handler and records the pair.
+    template <typename Control, typename Signal>
+    void wire(Control *control, Signal signal, void (TOptions::*handler)());
     TForm1 &form1();
 
     Heliodial &m_app;
+    std::vector<ControlHandler> m_handlers;
 };

@@ -142,6 +142,13 @@ public:
     };
     std::vector<PointerTarget> pointerTargets() const;
 
+    // Each menu item and the handler it runs when chosen.
+    struct MenuHandler {
+        QAction *item;
+        void (TForm1::*handler)();
+    };
+    std::vector<MenuHandler> menuHandlers() const;
+
     // Opens the menu of the menu bar whose Alt key this is, for a window that
     // does not own the menu bar; false when no enabled menu has that key.
     bool openMenuByMnemonic(int key);

@@ -8,7 +8,6 @@
 #include "views/radiogroup.h"
 
 #include <QMenuBar>
-#include <QMetaMethod>
 
 namespace {
 
@@ -168,19 +167,50 @@ void TForm1::mirrorRadio(QAction *item, RadioGroup *group, int index, void (TOpt
     (m_app.Options()->*owner)();
 }
 
+std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
+{
+    return {{Exit1, &TForm1::Exit1Click},
+            {Hidecontrolpanel2, &TForm1::Hidecontrolpanel2Click},
+            {Showcontrolpanel1, &TForm1::Showcontrolpanel1Click},
+            {North1, &TForm1::North1Click},
+            {South1, &TForm1::South1Click},
+            {Stopplanets1, &TForm1::Stopplanets1Click},
+            {Moveplanets1, &TForm1::Moveplanets1Click},
+            {Interval1, &TForm1::Interval1Click},
+            {Hideorbits1, &TForm1::Hideorbits1Click},
+            {Showorbits1, &TForm1::Showorbits1Click},
+            {No1, &TForm1::No1Click},
+            {Yes1, &TForm1::Yes1Click},
+            {Latitude1, &TForm1::Latitude1Click},
+            {Hidehorizon1, &TForm1::Hidehorizon1Click},
+            {Showhorizon1, &TForm1::Showhorizon1Click},
+            {ToMercury1, &TForm1::ToMercury1Click},
+            {ToVenus1, &TForm1::ToVenus1Click},
+            {Tomars1, &TForm1::Tomars1Click},
+            {ToJupiter1, &TForm1::ToJupiter1Click},
+            {ToSaturn1, &TForm1::ToSaturn1Click},
+            {ToUranus1, &TForm1::ToUranus1Click},
+            {ToNeptune1, &TForm1::ToNeptune1Click},
+            {ToPluto1, &TForm1::ToPluto1Click},
+            {ToMoon2, &TForm1::ToMoon2Click},
+            {Hidedirection1, &TForm1::Hidedirection1Click},
+            {Showdirection1, &TForm1::Showdirection1Click},
+            {Hideterminator1, &TForm1::Hideterminator1Click},
+            {Showterminator1, &TForm1::Showterminator1Click},
+            {Hidephase1, &TForm1::Hidephase1Click},
+            {Showphase1, &TForm1::Showphase1Click},
+            {onomy1, &TForm1::onomy1Click},
+            {ology1, &TForm1::ology1Click},
+            {Nextalignmemt1, &TForm1::Nextalignmemt1Click},
+            {Contents1, &TForm1::Contents1Click},
+            {About1, &TForm1::About1Click},
+            {Hidecontrolpanel1, &TForm1::Hidecontrolpanel1Click}};
+}
+
 void TForm1::connectMenuHandlers()
 {
-    // Each item runs the handler named after it ("Exit1" -> Exit1Click), if the
-    // window has one. Its radio group has put back the check mark Qt moved.
-    for (QAction *item : findChildren<QAction *>()) {
-        if (item->isSeparator() || item->menu() || item->objectName().isEmpty())
-            continue;
-        const QByteArray slot = item->objectName().toLatin1() + "Click()";
-        const int index = metaObject()->indexOfSlot(slot.constData());
-        if (index < 0)
-            continue;
-        const QMetaMethod handler = metaObject()->method(index);
-        connect(item, &QAction::triggered, this,
-                [this, handler] { handler.invoke(this, Qt::DirectConnection); });
-    }
+    // An item's radio group has put back the check mark Qt moved before its
+    // handler runs.
+    for (const MenuHandler &row : menuHandlers())
+        connect(row.item, &QAction::triggered, this, row.handler);
 }
