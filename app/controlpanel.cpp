@@ -1,8 +1,5 @@
 #include "app/controlpanel.h"
 
-#include "app/animationclock.h"
-#include "app/heliodial.h"
-#include "app/mainwindow.h"
 #include "model/catalogue.h"
 #include "views/datepicker.h"
 #include "views/digitfield.h"
@@ -13,7 +10,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -188,31 +184,4 @@ void TOptions::closeEvent(QCloseEvent *event)
 {
     // No close box, and Alt+F4 must not close it either.
     event->ignore();
-}
-
-void TOptions::keyPressEvent(QKeyEvent *event)
-{
-    // The menus' Alt keys work from here too: the menu bar is the main
-    // window's, whichever of the two windows has the focus.
-    if (event->modifiers() == Qt::AltModifier && form1().openMenuByMnemonic(event->key())) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-TForm1 &TOptions::form1()
-{
-    return *m_app.Form1();
-}
-
-void TOptions::DateTimePicker1Change()
-{
-    form1().RecomputeForDate();
-    form1().RefreshOverlays(false);
-}
-
-void TOptions::TrackBar1Change()
-{
-    form1().Timer1->setInterval(TrackBar1->maximum() - TrackBar1->value());
 }

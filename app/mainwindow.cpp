@@ -14,6 +14,7 @@
 #include "views/moonphase.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
+#include "views/statstable.h"
 #include "views/terminatoroverlay.h"
 #include "views/viewpanel.h"
 

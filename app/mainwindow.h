@@ -26,6 +26,7 @@ class QTabWidget;
 class QTableWidget;
 class RadioGroup;
 class RadioMenuGroup;
+class StatsTable;
 class TerminatorOverlay;
 class TOptions;
 class ViewPanel;
@@ -300,6 +301,7 @@ private:
     Platform &m_platform;
     std::unique_ptr<WindowGeometry> m_geometry;
     std::vector<std::unique_ptr<TPlanet>> m_bodies;
+    std::unique_ptr<StatsTable> m_stats;
     std::vector<ViewPage> m_pages;
     std::unique_ptr<HorizonOverlay> m_horizon;
     std::unique_ptr<DirectionOverlay> m_direction;

@@ -1,18 +1,22 @@
-// The main window's pages: the Stats page and the five views, and the rules
-// that run when the user changes the page.
+// The main window's pages: the Stats page with its calendar and the five
+// views, and the rules that run when the user changes the page.
 #include "app/mainwindow.h"
 
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
+#include "views/datepicker.h"
 #include "views/directionoverlay.h"
 #include "views/horizonoverlay.h"
+#include "views/statstable.h"
 #include "views/terminatoroverlay.h"
 #include "views/viewpanel.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 namespace {
 
@@ -147,6 +151,19 @@ void TForm1::nameViewWidgets()
     }
 }
 
+void TForm1::buildStatsPage(QWidget *page)
+{
+    m_stats = std::make_unique<StatsTable>(page);
+    Panel1 = m_stats->panel;
+    Label3 = m_stats->caption;
+    lblStatusDate = m_stats->statusDate;
+    StringGrid1 = m_stats->grid;
+    MonthCalendar1 = m_stats->calendar;
+    // A click anywhere on the page or the grid closes the calendar.
+    Panel1->installEventFilter(this);
+    StringGrid1->viewport()->installEventFilter(this);
+}
+
 const ViewPage &TForm1::page(View view) const
 {
     return m_pages.at(static_cast<std::size_t>(view));
@@ -228,4 +245,67 @@ void TForm1::runPageRules(int page)
     }
     if (caption == QLatin1String("Stats"))
         FillStatsTable();
+}
+
+// --- The Stats page ---
+
+bool TForm1::FillStatsColumn(const TPlanet &planet, int column)
+{
+    return m_stats->fillColumn(planet, column, HemisphereSign);
+}
+
+void TForm1::FillStatsTable()
+{
+    // The geocentric bearings come from the pictures' places on the view
+    // that shows both bodies.
+    const std::vector<StatsTable::Column> columns = {
+        {&body(Body::Mercury), iInnerearth, iInnerMercury},
+        {&body(Body::Venus), iInnerearth, iInnerVenus},
+        {&body(Body::Earth), nullptr, nullptr},
+        {&body(Body::Moon), nullptr, nullptr},
+        {&body(Body::Mars), iOuterEarth, iOuterMars},
+        {&body(Body::Jupiter), iOuterEarth, iOuterJupiter},
+        {&body(Body::Saturn), iOuterEarth, iOuterSaturn},
+        {&body(Body::Uranus), iFarEarth, iFarUranus},
+        {&body(Body::Neptune), iFarEarth, iFarNeptune},
+        {&body(Body::Pluto), iFarEarth, iFarPluto}};
+    if (!m_stats->fill(columns, HemisphereSign))
+        reportCalculationError();
+}
+
+void TForm1::lblStatusDateClick()
+{
+    MonthCalendar1->show();
+    // Open for the keyboard at once: the arrow keys pick the days.
+    MonthCalendar1->setFocus(Qt::PopupFocusReason);
+}
+
+void TForm1::MonthCalendar1Click()
+{
+    options().DateTimePicker1->setDay(MonthCalendar1->selectedDate());
+    options().DateTimePicker1Change();
+    FillStatsTable();
+}
+
+void TForm1::MonthCalendar1Exit()
+{
+    MonthCalendar1->hide();
+}
+
+void TForm1::Panel1Click()
+{
+    if (MonthCalendar1->isVisible())
+        MonthCalendar1->hide();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == Panel1 || watched == StringGrid1->viewport()) &&
+        event->type() == QEvent::MouseButtonRelease)
+        Panel1Click();
+    if (watched == m_statsTab && event->type() == QEvent::MouseButtonDblClick) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

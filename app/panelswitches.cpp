@@ -1,16 +1,48 @@
-// The control panel's scene switches: Move/Stop, the hemisphere, the orbits,
-// the direction pointer, the phase picture and the terminator. The menu
-// items of the main window reach them too.
+// What the control panel does to the main window: the status date, the speed
+// of the clock, the scene switches (Move/Stop, the hemisphere, the orbits,
+// the direction pointer, the phase picture and the terminator, which the
+// main window's menu items reach too) and the menus' Alt keys.
 #include "app/controlpanel.h"
 
 #include "app/animationclock.h"
+#include "app/heliodial.h"
 #include "app/mainwindow.h"
+#include "views/datepicker.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
 #include "views/viewpanel.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QSlider>
+
+void TOptions::keyPressEvent(QKeyEvent *event)
+{
+    // The menus' Alt keys work from here too: the menu bar is the main
+    // window's, whichever of the two windows has the focus.
+    if (event->modifiers() == Qt::AltModifier && form1().openMenuByMnemonic(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+TForm1 &TOptions::form1()
+{
+    return *m_app.Form1();
+}
+
+void TOptions::DateTimePicker1Change()
+{
+    form1().RecomputeForDate();
+    form1().RefreshOverlays(false);
+}
+
+void TOptions::TrackBar1Change()
+{
+    form1().Timer1->setInterval(TrackBar1->maximum() - TrackBar1->value());
+}
 
 void TOptions::Button1Click()
 {

@@ -1,0 +1,112 @@
+#include "views/statstable.h"
+
+#include "model/planet.h"
+#include "model/stats.h"
+#include "views/clickablelabel.h"
+#include "views/picture.h"
+
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+namespace {
+
+// The separator between hours and minutes in the user's short time format.
+QString TimeSeparator(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    const qsizetype hour = format.indexOf(QRegularExpression(QStringLiteral("[hH]")));
+    const qsizetype minute = format.indexOf(QLatin1Char('m'));
+    if (hour < 0 || minute < 0 || minute <= hour)
+        return QStringLiteral(":");
+    QString between = format.mid(hour, minute - hour);
+    between.remove(QRegularExpression(QStringLiteral("[hH]")));
+    return between.isEmpty() ? QStringLiteral(":") : between.remove(QLatin1Char('\''));
+}
+
+} // namespace
+
+StatsTable::StatsTable(QWidget *page)
+{
+    panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(0, 0, 741, 484);
+
+    QFont bold = page->font();
+    bold.setBold(true);
+    caption = new QLabel(QStringLiteral("Status date"), panel);
+    caption->setObjectName(QStringLiteral("Label3"));
+    caption->setFont(bold);
+    caption->setStyleSheet(QStringLiteral("color: maroon;"));
+    caption->move(8, 18);
+    caption->adjustSize();
+
+    statusDate = new ClickableLabel(panel);
+    statusDate->setObjectName(QStringLiteral("lblStatusDate"));
+    statusDate->setFont(bold);
+    statusDate->setStyleSheet(QStringLiteral("color: black;"));
+    statusDate->setCursor(Qt::PointingHandCursor);
+    statusDate->setGeometry(99, 18, 200, 16);
+
+    grid = new QTableWidget(8, 11, page);
+    grid->setObjectName(QStringLiteral("StringGrid1"));
+    grid->setGeometry(0, 40, 729, 233);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setTextElideMode(Qt::ElideNone);
+    // The heading column is 145 pixels wide; its longest heading needs the
+    // narrower size to fit.
+    QFont cells = grid->font();
+    cells.setPixelSize(10);
+    grid->setFont(cells);
+    grid->horizontalHeader()->setDefaultSectionSize(64);
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->setColumnWidth(0, 145);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            auto *cell = new QTableWidgetItem;
+            if (row == 0 || column == 0)
+                cell->setBackground(page->palette().button());
+            grid->setItem(row, column, cell);
+        }
+    }
+
+    calendar = new QCalendarWidget(page);
+    calendar->setObjectName(QStringLiteral("MonthCalendar1"));
+    calendar->setGeometry(91, 8, 198, 153);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->hide();
+}
+
+bool StatsTable::fill(const std::vector<Column> &columns, std::int32_t hemisphereSign) const
+{
+    grid->setColumnWidth(0, 145);
+    for (int row = 1; row <= 7; ++row)
+        grid->item(row, 0)->setText(QString::fromLatin1(StatsRowHeadings[row - 1]));
+    bool failed = false;
+    int index = 1;
+    for (const Column &column : columns) {
+        if (column.earth)
+            column.body->Bearing(column.earth->box(), column.picture->box());
+        failed = !fillColumn(*column.body, index++, hemisphereSign) || failed;
+    }
+    return !failed;
+}
+
+bool StatsTable::fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign) const
+{
+    const QLocale locale;
+    const NumberStyle style{locale.decimalPoint().toStdString(),
+                            TimeSeparator(locale).toStdString()};
+    const std::vector<std::string> texts = StatsColumnTexts(planet, hemisphereSign, style);
+    for (std::size_t row = 0; row < texts.size(); ++row)
+        grid->item(static_cast<int>(row), column)->setText(QString::fromStdString(texts[row]));
+    return texts.size() == 8;
+}
