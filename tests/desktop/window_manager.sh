@@ -40,9 +40,10 @@ check() { # description, then a command that must succeed
     fi
 }
 
-# Polls a command for up to two seconds.
+# Polls a command for up to five seconds: a loaded machine (a build beside
+# the suite) can take more than two to map or unmap a window.
 eventually() {
-    for _ in $(seq 40); do
+    for _ in $(seq 100); do
         if "$@"; then return 0; fi
         sleep 0.05
     done
