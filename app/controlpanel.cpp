@@ -1,6 +1,6 @@
 #include "app/controlpanel.h"
 
-#include "model/catalogue.h"
+#include "views/cataloguetext.h"
 #include "views/datepicker.h"
 #include "views/digitfield.h"
 #include "views/fieldexit.h"
@@ -114,10 +114,8 @@ TOptions::TOptions(Heliodial &app)
     ComboBox1->setMaxVisibleItems(9);
     {
         const QSignalBlocker quiet(ComboBox1);
-        for (const Body target : PointerTargets) {
-            const std::string_view name = BodyName(target);
-            ComboBox1->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
-        }
+        for (const Body target : PointerTargets)
+            ComboBox1->addItem(BodyNameText(target));
     }
 
     btnPointer = MakeButton(this, QStringLiteral("btnPointer"), QStringLiteral("Show Direction"),

@@ -107,7 +107,7 @@ void TForm1::FormCreate()
     panel.DateTimePicker1->setDay(today);
     panel.DateTimePicker1Change();
 
-    panel.Button1->setText(QStringLiteral("Move by 1 day"));
+    panel.showMoveCaption();
     OrbitsShown = false;
     panel.btnHorizon->setText(QStringLiteral("Show Horizon at %1 deg").arg(Latitude));
     HorizonShown = false;

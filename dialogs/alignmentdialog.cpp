@@ -4,7 +4,7 @@
 #include "app/platform.h"
 #include "model/alignment.h"
 #include "model/catalogue.h"
-#include "views/datepicker.h"
+#include "views/cataloguetext.h"
 #include "views/digitfield.h"
 #include "views/shortdate.h"
 #include "views/updown.h"
@@ -27,8 +27,8 @@ TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app
     Label1 = WrappedLabel(this, "Label1", QStringLiteral("Select any two or more planets"),
                           {18, 8, 73, 26});
     for (int k = 0; k < 8; ++k) {
-        const std::string_view name = BodyName(AlignmentPlanets[static_cast<std::size_t>(k)]);
-        auto *box = new QCheckBox(QString::fromLatin1(name.data(), qsizetype(name.size())), this);
+        auto *box =
+            new QCheckBox(BodyNameText(AlignmentPlanets[static_cast<std::size_t>(k)]), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
         box->setGeometry(19, 43 + 24 * k, 97, 17);
         CheckBoxes[static_cast<std::size_t>(k)] = box;

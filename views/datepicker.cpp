@@ -42,9 +42,3 @@ double DatePicker::dayOffset() const
 {
     return DayOffset(calendarDay());
 }
-
-QDate EpochDate()
-{
-    return QDate(static_cast<int>(Epoch.year()), static_cast<int>(unsigned(Epoch.month())),
-                 static_cast<int>(unsigned(Epoch.day())));
-}

@@ -29,6 +29,3 @@ signals:
 private:
     double m_timeOfDay;
 };
-
-// The catalogue's epoch as a calendar day.
-QDate EpochDate();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/catalogue.h"
+
+#include <QDate>
+#include <QString>
+
+// The catalogue's epoch and names in the types the windows show them in.
+
+// The epoch as a calendar day.
+QDate EpochDate();
+
+// A body's name, as its check box or list entry shows it.
+QString BodyNameText(Body body);
