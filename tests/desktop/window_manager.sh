@@ -54,8 +54,23 @@ hex() { printf '0x%x' "$1"; }
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 unmapped() { ! mapped "$1"; }
 title() { xdotool getwindowname "$1"; }
-# The first window shown with this name, waiting for it a few seconds.
-find_window() { timeout 5 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# The first window shown with this name. The first start on a fresh machine
+# can be slow (caches being built, the rest of the suite beside it): wait up
+# to twenty seconds.
+find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+
+# What the program and the display were doing, for a start that went wrong.
+describe_start() {
+    echo "after $SECONDS s; the program is $(ps -o stat= -p "$program_pid" || echo gone)"
+    echo "its output:"
+    cat "$work/program.log"
+    echo "the windows on the display:"
+    xwininfo -root -tree | grep -E '^ +0x' | head -40
+    if command -v gdb >/dev/null && kill -0 "$program_pid" 2>/dev/null; then
+        echo "where the program stands:"
+        gdb -batch -p "$program_pid" -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)'
+    fi
+}
 
 # openbox without its mouse bindings: Alt with a click must reach the program.
 openbox --config-file "$here/openbox-rc.xml" >/dev/null 2>&1 &
@@ -73,7 +88,7 @@ main=$(find_window '^Heliodial [0-9]')
 panel=$(find_window '^ Control Panel$')
 if [ -z "$main" ] || [ -z "$panel" ]; then
     echo "FAIL  the program did not show its windows"
-    cat "$work/program.log"
+    describe_start
     exit 1
 fi
 
