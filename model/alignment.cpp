@@ -127,14 +127,12 @@ Result FindNextAlignment(const Query &query)
             chosen.push_back(MakeBody(Catalogue[static_cast<std::size_t>(Bodies[i])]));
     }
 
-    Result result;
     if (chosen.size() < 2)
-        return result;
+        return {};
 
+    SearchRun run(query);
     double offset = query.startOffset;
     std::int64_t daysTested = 0;
-    bool found = false;
-    int best = 0;
     for (;;) {
         // Counted from the start rather than summed day by day, so that every
         // tested day keeps the start's time of day exactly.
@@ -163,31 +161,43 @@ Result FindNextAlignment(const Query &query)
             }
         }
 
-        if (found && aligned) {
-            // Narrower or as narrow: the best day moves here. Wider by the
-            // least step of a whole-degree bearing: not yet the end.
-            if (separation <= best) {
-                result.bestOffset = offset;
-                best = separation;
-                aligned = false;
-            } else if (separation - best == 1) {
-                aligned = false;
-            }
-        } else if (aligned) {
-            found = true;
-            result.bestOffset = offset;
-            best = separation;
-            aligned = false;
-        }
-        if (aligned && query.lastAcceptedDay &&
-            std::llabs(CalendarDay(result.bestOffset) - *query.lastAcceptedDay) < 30)
-            aligned = false;
-        if (aligned || offset > query.endOffset)
+        if (run.test(offset, aligned, separation))
             break;
     }
-    result.endedOffset = offset;
-    result.found = offset <= query.endOffset;
-    result.bestSeparation = best;
+    return run.finish(offset);
+}
+
+bool SearchRun::test(double offset, bool aligned, int separation)
+{
+    if (m_found && aligned) {
+        // Narrower or as narrow: the best day moves here. Wider by the least
+        // step of a whole-degree bearing: not yet the end.
+        if (separation <= m_best) {
+            m_bestOffset = offset;
+            m_best = separation;
+            aligned = false;
+        } else if (separation - m_best == 1) {
+            aligned = false;
+        }
+    } else if (aligned) {
+        m_found = true;
+        m_bestOffset = offset;
+        m_best = separation;
+        aligned = false;
+    }
+    if (aligned && m_query.lastAcceptedDay &&
+        std::llabs(CalendarDay(m_bestOffset) - *m_query.lastAcceptedDay) < 30)
+        aligned = false;
+    return aligned || offset > m_query.endOffset;
+}
+
+Result SearchRun::finish(double endedOffset) const
+{
+    Result result;
+    result.found = endedOffset <= m_query.endOffset;
+    result.bestOffset = m_bestOffset;
+    result.endedOffset = endedOffset;
+    result.bestSeparation = m_best;
     return result;
 }
 

@@ -41,6 +41,9 @@ struct Query {
     // The calendar day of the alignment the user accepted last, in whole days
     // from the epoch; none since the dialog was shown.
     std::optional<std::int64_t> lastAcceptedDay;
+    // For the search on the true sky: the start's instant, a Julian day in
+    // universal time. Every tested day is a whole number of days after it.
+    double startJulianDay = 0;
 };
 
 struct Result {
@@ -48,6 +51,29 @@ struct Result {
     double bestOffset = 0;  // the day of the narrowest separation
     double endedOffset = 0; // the day the search stopped on
     int bestSeparation = 0;
+    bool cancelled = false; // the user stopped the search: nothing else holds
+
+    bool operator==(const Result &) const = default;
+};
+
+// The finder's rules over the days it tests, whatever gives their bearings:
+// which aligned day is the best so far, and on which day the search stops.
+class SearchRun {
+public:
+    explicit SearchRun(const Query &query) : m_query(query) {}
+
+    // One tested day, whether its ticked planets were all within the
+    // separation of the first, and the separation of the last from the
+    // first. True when the search stops on this day.
+    bool test(double offset, bool aligned, int separation);
+    // The outcome, the search having stopped on `endedOffset`.
+    Result finish(double endedOffset) const;
+
+private:
+    const Query &m_query;
+    bool m_found = false;
+    int m_best = 0;
+    double m_bestOffset = 0;
 };
 
 // Walks forward a day at a time from the day after the start. Needs at least

@@ -9,6 +9,13 @@
 
 namespace {
 
+// An angle brought into [0, 360] and rounded to a tenth of a degree.
+double TenthOfDegree(double d)
+{
+    d = NormaliseLongitude(d);
+    return static_cast<double>(Round(d * 10)) / 10;
+}
+
 // The longitude of a body moving 360/period degrees a day from `base`, with
 // the direction of travel given by `sign`, brought into [0, 360] and rounded
 // to a tenth of a degree.
@@ -20,8 +27,7 @@ double AdvanceAngle(double base, std::int32_t sign, double t, double period)
         d = base + (360 * t / period) * s;
     else
         d = base - s * (std::fabs(t) * 360 / period);
-    d = NormaliseLongitude(d);
-    return static_cast<double>(Round(d * 10)) / 10;
+    return TenthOfDegree(d);
 }
 
 } // namespace
@@ -87,6 +93,17 @@ bool TPlanet::UpdatePosition(std::int32_t sign, double dayOffset)
     }
 }
 
+bool TPlanet::UpdateToLongitude(std::int32_t sign, double longitude)
+{
+    try {
+        Longitude = TenthOfDegree(sign == 1 ? longitude : 360 - longitude);
+        ComputeViewPositions(Longitude);
+        return true;
+    } catch (const ArithmeticFault &) {
+        return false;
+    }
+}
+
 void TPlanet::ComputeViewPositions(double a)
 {
     struct Target {
@@ -140,6 +157,17 @@ bool TMoon::UpdatePosition(std::int32_t sign, double dayOffset)
 {
     try {
         GeoAngle = MoonAngleAt(dayOffset);
+        ComputeMoonViewPositions(GeoAngle, sign);
+        return true;
+    } catch (const ArithmeticFault &) {
+        return false;
+    }
+}
+
+bool TMoon::UpdateToLongitude(std::int32_t sign, double longitude)
+{
+    try {
+        GeoAngle = TenthOfDegree(longitude);
         ComputeMoonViewPositions(GeoAngle, sign);
         return true;
     } catch (const ArithmeticFault &) {

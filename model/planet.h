@@ -25,6 +25,13 @@ public:
     // the fields written before the fault keeping their new values.
     virtual bool UpdatePosition(std::int32_t sign, double dayOffset);
 
+    // Places the body at a longitude from another source (the true sky) the
+    // way UpdatePosition places it at its own: a planet's display angle is
+    // the longitude mirrored by `sign` and rounded to a tenth; the Moon's
+    // angle round the Earth is the longitude rounded, and mirrored on the
+    // screen instead. False on an arithmetic fault, as UpdatePosition.
+    virtual bool UpdateToLongitude(std::int32_t sign, double longitude);
+
     double LongitudeAt(std::int32_t sign, double dayOffset) const;
     void ComputeViewPositions(double angle);
 
@@ -62,6 +69,7 @@ public:
           double epochAngle, const SceneGeometry &geometry = LayoutGeometry::standard());
 
     bool UpdatePosition(std::int32_t sign, double dayOffset) override;
+    bool UpdateToLongitude(std::int32_t sign, double longitude) override;
 
     double MoonAngleAt(double dayOffset) const;
     void ComputeMoonViewPositions(double angle, std::int32_t sign);

@@ -1,0 +1,136 @@
+#include "model/catalogue.h"
+#include "model/planet.h"
+#include "model/truesky.h"
+
+#include <QTest>
+#include <chrono>
+
+using namespace std::chrono;
+
+namespace {
+
+// The program's instant for a calendar day in universal time: the status
+// date's time of day.
+double StatusInstant(year_month_day day)
+{
+    return truesky::EpochJulianDay + DayOffset(day) + StatusTimeOfDay;
+}
+
+double Apart(double a, double b)
+{
+    const double d = std::fabs(a - b);
+    return d > 180 ? 360 - d : d;
+}
+
+} // namespace
+
+class TestTrueSky : public QObject {
+    Q_OBJECT
+private slots:
+    void theEpochIsTheJulianDayOfItsMidnight()
+    {
+        // 1 January 2000, 12 h is the Julian day 2451545 by definition.
+        QCOMPARE(truesky::EpochJulianDay + DayOffset(2000y / January / 1) + 0.5, 2451545.0);
+    }
+
+    // Dates the sky is known to have kept.
+    void publishedEvents()
+    {
+        // The great conjunction of Jupiter and Saturn.
+        const double conjunction = StatusInstant(2020y / December / 21);
+        QVERIFY(Apart(truesky::GeocentricLongitude(Body::Jupiter, conjunction),
+                      truesky::GeocentricLongitude(Body::Saturn, conjunction)) < 0.2);
+
+        // Mars at opposition: opposite the Sun, whose geocentric longitude is
+        // the Earth's heliocentric one turned half round.
+        const double opposition = StatusInstant(2025y / January / 16);
+        const double sun = truesky::HeliocentricLongitude(Body::Earth, opposition) + 180;
+        QVERIFY(std::fabs(Apart(truesky::GeocentricLongitude(Body::Mars, opposition), sun) - 180) <=
+                1);
+
+        // The eclipses of 2026: the Moon with the Sun, then opposite it.
+        const double solarEclipse = StatusInstant(2026y / August / 12);
+        QVERIFY(Apart(truesky::GeocentricLongitude(Body::Moon, solarEclipse),
+                      truesky::HeliocentricLongitude(Body::Earth, solarEclipse) + 180) < 11.25);
+        const double lunarEclipse = StatusInstant(2026y / March / 3);
+        QVERIFY(Apart(truesky::GeocentricLongitude(Body::Moon, lunarEclipse),
+                      truesky::HeliocentricLongitude(Body::Earth, lunarEclipse)) < 11.25);
+    }
+
+    // The whole sky of an instant agrees with the bodies asked one at a time,
+    // and every angle lies in [0, 360).
+    void theSkyAgreesWithItsParts_data()
+    {
+        QTest::addColumn<double>("julianDay");
+        QTest::newRow("1601") << StatusInstant(1601y / January / 1);
+        QTest::newRow("epoch") << truesky::EpochJulianDay;
+        QTest::newRow("2500") << StatusInstant(2500y / December / 31);
+        QTest::newRow("9999") << StatusInstant(9999y / December / 31);
+    }
+    void theSkyAgreesWithItsParts()
+    {
+        QFETCH(double, julianDay);
+        const truesky::Sky sky = truesky::SkyAt(julianDay);
+        for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+            const auto body = static_cast<Body>(i);
+            const QByteArray name(BodyName(body).data(), qsizetype(BodyName(body).size()));
+            if (body != Body::Moon) {
+                QCOMPARE(sky.heliocentric[i], truesky::HeliocentricLongitude(body, julianDay));
+                QVERIFY2(sky.heliocentric[i] >= 0 && sky.heliocentric[i] < 360, name);
+            }
+            if (body != Body::Earth) {
+                QCOMPARE(sky.geocentric[i], truesky::GeocentricLongitude(body, julianDay));
+                QVERIFY2(sky.geocentric[i] >= 0 && sky.geocentric[i] < 360, name);
+                const double ra = truesky::RightAscension(body, julianDay);
+                QVERIFY2(ra >= 0 && ra < 360, name);
+                // Near the ecliptic, right ascension stays near the longitude.
+                QVERIFY2(Apart(ra, sky.geocentric[i]) < 30, name);
+            }
+        }
+    }
+
+    // A planet placed at a true longitude: mirrored in the north, a tenth of a
+    // degree, and set on the views as the classic one would be.
+    void bodiesTakeTrueLongitudes_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("sign");
+        QTest::addColumn<double>("displayed");
+        QTest::addColumn<double>("moonAngle");
+        QTest::newRow("south") << 101.04 << 1 << 101.0 << 101.0;
+        QTest::newRow("north") << 101.04 << -1 << 259.0 << 101.0;
+        QTest::newRow("half a tenth to even") << 10.25 << 1 << 10.2 << 10.2;
+        QTest::newRow("nearly a whole turn") << 359.97 << 1 << 360.0 << 360.0;
+        QTest::newRow("north at 0") << 0.0 << -1 << 360.0 << 0.0;
+    }
+    void bodiesTakeTrueLongitudes()
+    {
+        QFETCH(double, longitude);
+        QFETCH(int, sign);
+        QFETCH(double, displayed);
+        QFETCH(double, moonAngle);
+        const auto earth = MakeBody(Catalogue[static_cast<std::size_t>(Body::Earth)]);
+        const auto reference = MakeBody(Catalogue[static_cast<std::size_t>(Body::Earth)]);
+        QVERIFY(earth->UpdateToLongitude(sign, longitude));
+        QCOMPARE(earth->Longitude, displayed);
+        reference->ComputeViewPositions(displayed);
+        QCOMPARE(earth->AllX, reference->AllX);
+        QCOMPARE(earth->FarY, reference->FarY);
+
+        // The Moon keeps its angle unmirrored; its pictures mirror instead.
+        const auto moon = MakeBody(Catalogue[static_cast<std::size_t>(Body::Moon)]);
+        QVERIFY(moon->UpdateToLongitude(sign, longitude));
+        QCOMPARE(moon->GeoAngle, moonAngle);
+    }
+
+    void aFaultyLongitudeIsReported()
+    {
+        const auto mars = MakeBody(Catalogue[static_cast<std::size_t>(Body::Mars)]);
+        QVERIFY(!mars->UpdateToLongitude(1, std::nan("")));
+        const auto moon = MakeBody(Catalogue[static_cast<std::size_t>(Body::Moon)]);
+        QVERIFY(!moon->UpdateToLongitude(1, HUGE_VAL));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTrueSky)
+#include "test_truesky.moc"
