@@ -82,6 +82,16 @@ QDate Heliodial::statusDate() const
     return m_options->DateTimePicker1->day();
 }
 
+double Heliodial::statusJulianDay() const
+{
+    return m_options->DateTimePicker1->julianDay();
+}
+
+bool Heliodial::truePositions() const
+{
+    return m_form1->TruePositions;
+}
+
 double Heliodial::statusDayOffset() const
 {
     return m_options->DateTimePicker1->dayOffset() + m_options->DateTimePicker1->timeOfDay();

@@ -45,6 +45,10 @@ public:
     QDate statusDate() const;
     // Days from the epoch to the status date, its time of day as the fraction.
     double statusDayOffset() const;
+    // The status date's instant, a Julian day in universal time.
+    double statusJulianDay() const;
+    // Positions come from the true sky rather than the classic model.
+    bool truePositions() const;
     // Moves the status date and runs the date picker's change handler.
     void setStatusDate(QDate day);
     std::int32_t hemisphereSign() const;

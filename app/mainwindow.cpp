@@ -97,6 +97,7 @@ void TForm1::FormCreate()
     imMoonPhases->setPicture(QPixmap(PhasePictureResource(0)));
     m_phaseShown = 0;
     BuildCatalogue();
+    loadPositionSource();
     iLargeEarth->centreIn(MoonPanel);
 
     const QDate today = m_platform.today();

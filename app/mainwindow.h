@@ -2,12 +2,14 @@
 
 #include "model/geometry.h"
 #include "model/planet.h"
+#include "model/stats.h"
 #include "views/viewpage.h"
 #include "views/zodiac.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AnimationClock;
@@ -57,6 +59,9 @@ public:
     QString PreviousPage;
     bool StartupDone = false;
     bool AstrologyArrangement = false;
+    // Positions from the true sky instead of the classic model; the user's
+    // choice, kept between runs.
+    bool TruePositions = false;
     bool OrbitsShown = false;
     bool HorizonShown = false;
     bool PointerShown = false;
@@ -125,6 +130,8 @@ public:
         *ToPluto1, *N3, *ToMoon2, *Hidedirection1, *Showdirection1;
     QAction *Hideterminator1, *Showterminator1, *Hidephase1, *Showphase1;
     QAction *onomy1, *ology1;
+    QMenu *Model1;
+    QAction *Classicmodel1, *Truepositions1;
     QAction *Nextalignmemt1;
     QAction *Contents1, *About1;
 
@@ -189,6 +196,13 @@ public slots:
     void PlaceConstellationNames();
     void onomy1Click();
     void ology1Click();
+
+    // The source of positions: the classic model or the true sky.
+    void Classicmodel1Click();
+    void Truepositions1Click();
+    // A body's position for the status date from the chosen source; false
+    // on an arithmetic fault.
+    bool UpdateBody(Body which);
 
     // The horizon line and its menu faces.
     void DrawHorizon();
@@ -283,6 +297,9 @@ public:
 private:
     Arrangement arrangement() const;
     void choosePointerTarget(QAction *item);
+    void chooseTruePositions(bool truePositions);
+    void loadPositionSource();
+    std::optional<TrueFigures> trueStatsFigures(const TPlanet &planet) const;
     void buildMenus();
     void connectHandlers();
     void connectMenuHandlers();

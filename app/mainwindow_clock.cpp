@@ -33,10 +33,9 @@ void TForm1::stepStatusDate(int days)
 void TForm1::Timer1Timer()
 {
     stepStatusDate(StepDays);
-    const double offset = options().DateTimePicker1->dayOffset();
     bool failed = false;
-    for (const std::unique_ptr<TPlanet> &b : m_bodies)
-        failed = !b->UpdatePosition(HemisphereSign, offset) || failed;
+    for (std::size_t i = 0; i < m_bodies.size(); ++i)
+        failed = !UpdateBody(static_cast<Body>(i)) || failed;
     if (failed)
         reportCalculationError();
     PlacePictures();

@@ -119,6 +119,12 @@ void TForm1::buildMenus()
     ology1 = AddItem(Zo1, "ology1", QStringLiteral("Astro&logy"));
     new RadioMenuGroup(this, {onomy1, ology1}, onomy1);
 
+    Model1 = top("Model1", QStringLiteral("Mode&l"));
+    Classicmodel1 =
+        AddItem(Model1, "Classicmodel1", QStringLiteral("&Classic model (circular orbits)"));
+    Truepositions1 = AddItem(Model1, "Truepositions1", QStringLiteral("&True positions"));
+    new RadioMenuGroup(this, {Classicmodel1, Truepositions1}, Classicmodel1);
+
     When1 = top("When1", QStringLiteral("When?"));
     Nextalignmemt1 = AddItem(When1, "Nextalignmemt1", QStringLiteral("Next alignmemt ..."));
 
@@ -201,6 +207,8 @@ std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
             {Showphase1, &TForm1::Showphase1Click},
             {onomy1, &TForm1::onomy1Click},
             {ology1, &TForm1::ology1Click},
+            {Classicmodel1, &TForm1::Classicmodel1Click},
+            {Truepositions1, &TForm1::Truepositions1Click},
             {Nextalignmemt1, &TForm1::Nextalignmemt1Click},
             {Contents1, &TForm1::Contents1Click},
             {About1, &TForm1::About1Click},

@@ -29,7 +29,7 @@ const QString PageCaptions[] = {
 QList<QMenu *> SceneMenus(const TForm1 &form)
 {
     return {form.Panel2,   form.Hemisphere1, form.Movement1, form.Orbits1, form.Horizon1,
-            form.Display1, form.Moon1,       form.Zo1,       form.When1};
+            form.Display1, form.Moon1,       form.Zo1,       form.Model1,  form.When1};
 }
 
 } // namespace
@@ -251,24 +251,26 @@ void TForm1::runPageRules(int page)
 
 bool TForm1::FillStatsColumn(const TPlanet &planet, int column)
 {
-    return m_stats->fillColumn(planet, column, HemisphereSign);
+    return m_stats->fillColumn(planet, column, HemisphereSign, trueStatsFigures(planet));
 }
 
 void TForm1::FillStatsTable()
 {
     // The geocentric bearings come from the pictures' places on the view
     // that shows both bodies.
-    const std::vector<StatsTable::Column> columns = {
-        {&body(Body::Mercury), iInnerearth, iInnerMercury},
-        {&body(Body::Venus), iInnerearth, iInnerVenus},
-        {&body(Body::Earth), nullptr, nullptr},
-        {&body(Body::Moon), nullptr, nullptr},
-        {&body(Body::Mars), iOuterEarth, iOuterMars},
-        {&body(Body::Jupiter), iOuterEarth, iOuterJupiter},
-        {&body(Body::Saturn), iOuterEarth, iOuterSaturn},
-        {&body(Body::Uranus), iFarEarth, iFarUranus},
-        {&body(Body::Neptune), iFarEarth, iFarNeptune},
-        {&body(Body::Pluto), iFarEarth, iFarPluto}};
+    std::vector<StatsTable::Column> columns = {{&body(Body::Mercury), iInnerearth, iInnerMercury},
+                                               {&body(Body::Venus), iInnerearth, iInnerVenus},
+                                               {&body(Body::Earth), nullptr, nullptr},
+                                               {&body(Body::Moon), nullptr, nullptr},
+                                               {&body(Body::Mars), iOuterEarth, iOuterMars},
+                                               {&body(Body::Jupiter), iOuterEarth, iOuterJupiter},
+                                               {&body(Body::Saturn), iOuterEarth, iOuterSaturn},
+                                               {&body(Body::Uranus), iFarEarth, iFarUranus},
+                                               {&body(Body::Neptune), iFarEarth, iFarNeptune},
+                                               {&body(Body::Pluto), iFarEarth, iFarPluto}};
+    for (StatsTable::Column &column : columns)
+        column.sky = trueStatsFigures(*column.body);
+    m_stats->showSource(TruePositions);
     if (!m_stats->fill(columns, HemisphereSign))
         reportCalculationError();
 }

@@ -50,16 +50,15 @@ void TForm1::RecomputeForDate()
     setWindowTitle(QStringLiteral("Heliodial ") + shown);
     lblStatusDate->setText(shown);
 
-    const double offset = options().DateTimePicker1->dayOffset();
     for (int i = 0; i <= static_cast<int>(Body::Pluto); ++i)
-        m_bodies[static_cast<std::size_t>(i)]->UpdatePosition(HemisphereSign, offset);
+        UpdateBody(static_cast<Body>(i));
 
     // The Moon's inner position hangs on this picture's place.
     const TPlanet &earth = body(Body::Earth);
     iInnerearth->placeCentre({earth.InnerX, earth.InnerY});
 
     try {
-        body(Body::Moon).UpdatePosition(HemisphereSign, offset);
+        UpdateBody(Body::Moon);
         ComputeSunMark();
         SelectPhasePicture();
         PlacePictures();

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 Platform::Button QtPlatform::messageBox(QWidget *parent, MessageKind kind, const QString &message)
 {
@@ -97,4 +98,18 @@ QSize QtPlatform::screenSize()
 QString QtPlatform::settingsFolder()
 {
     return QDir::currentPath();
+}
+
+// ${XDG_CONFIG_HOME:-~/.config}/heliodial/heliodial.conf
+QString QtPlatform::preference(const QString &key)
+{
+    const QSettings store(QStringLiteral("heliodial"), QStringLiteral("heliodial"));
+    const QVariant value = store.value(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+void QtPlatform::setPreference(const QString &key, const QString &value)
+{
+    QSettings store(QStringLiteral("heliodial"), QStringLiteral("heliodial"));
+    store.setValue(key, value);
 }

@@ -37,6 +37,10 @@ public:
     virtual QSize screenSize() = 0;
     // Folder in which the settings file is looked up and written.
     virtual QString settingsFolder() = 0;
+    // The user's choices kept between runs in the desktop's configuration
+    // folder, apart from the settings file; empty when never stored.
+    virtual QString preference(const QString &key) = 0;
+    virtual void setPreference(const QString &key, const QString &value) = 0;
 };
 
 // The real services, through Qt.
@@ -54,6 +58,8 @@ public:
     void endApplication(int exitCode) override;
     QSize screenSize() override;
     QString settingsFolder() override;
+    QString preference(const QString &key) override;
+    void setPreference(const QString &key, const QString &value) override;
 
     QString helpFile() const { return m_helpFile; }
 

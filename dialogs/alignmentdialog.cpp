@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "model/alignment.h"
 #include "model/catalogue.h"
+#include "model/truealignment.h"
 #include "views/cataloguetext.h"
 #include "views/digitfield.h"
 #include "views/shortdate.h"
@@ -11,10 +12,15 @@
 #include "views/wrappedlabel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
+#include <thread>
 
 TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app)
 {
@@ -101,9 +107,17 @@ void TFAlignment::BitBtn1Click()
     if (LastAlignmentDate)
         query.lastAcceptedDay = EpochDate().daysTo(*LastAlignmentDate);
 
-    platform.setHourglass(true);
-    const alignment::Result result = alignment::FindNextAlignment(query);
-    platform.setHourglass(false);
+    alignment::Result result;
+    if (m_app.truePositions()) {
+        query.startJulianDay = m_app.statusJulianDay();
+        result = searchTrueSky(query);
+        if (result.cancelled)
+            return;
+    } else {
+        platform.setHourglass(true);
+        result = alignment::FindNextAlignment(query);
+        platform.setHourglass(false);
+    }
 
     if (!result.found) {
         platform.messageBox(
@@ -126,4 +140,46 @@ void TFAlignment::BitBtn1Click()
         m_app.btnPointerClick();
     }
     LastAlignmentDate = best;
+}
+
+alignment::Result TFAlignment::searchTrueSky(const alignment::Query &query)
+{
+    constexpr int Steps = 1000;
+    QProgressDialog progressDialog(QStringLiteral("Searching the true sky..."),
+                                   QStringLiteral("Cancel"), 0, Steps, this);
+    progressDialog.setObjectName(QStringLiteral("SearchProgress"));
+    progressDialog.setWindowTitle(QStringLiteral("  Planet Alignment"));
+    progressDialog.setWindowModality(Qt::ApplicationModal);
+    progressDialog.setMinimumDuration(progressDelay);
+    progressDialog.setAutoReset(false);
+    progressDialog.setValue(0);
+
+    alignment::SearchProgress progress;
+    connect(&progressDialog, &QProgressDialog::canceled, this,
+            [&progress] { progress.cancel = true; });
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        progressDialog.setValue(static_cast<int>(progress.fraction.load() * (Steps - 1)));
+    });
+    poll.start(50);
+
+    alignment::Result result;
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        result = alignment::FindNextTrueAlignment(query, &progress);
+        finished = true;
+        QMetaObject::invokeMethod(
+            &poll, [] {}, Qt::QueuedConnection); // wakes the loop
+    });
+    // The windows go on painting and the clock on ticking. Until the progress
+    // dialog shows (and blocks the other windows), the user's clicks and keys
+    // wait for the answer, so that nothing starts a second search meanwhile.
+    while (!finished) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
+                                        (progressDialog.isVisible()
+                                             ? QEventLoop::AllEvents
+                                             : QEventLoop::ExcludeUserInputEvents));
+    }
+    worker.join();
+    return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/alignment.h"
+
 #include <QDate>
 #include <QDialog>
 #include <array>
@@ -29,6 +31,10 @@ public:
     // The alignment the user accepted last; none since the dialog was shown.
     std::optional<QDate> LastAlignmentDate;
 
+    // How long a search on the true sky runs before its progress dialog
+    // shows, in milliseconds.
+    int progressDelay = 200;
+
 public slots:
     void FormShow();
     void BitBtn1Click();
@@ -37,5 +43,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Searches the true sky beside the windows, which go on repainting;
+    // a progress dialog lets the user cancel a search that takes a while.
+    alignment::Result searchTrueSky(const alignment::Query &query);
+
     Heliodial &m_app;
 };

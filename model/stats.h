@@ -5,6 +5,7 @@
 #include "model/planet.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,17 @@ std::string GeneralFormat(double value, const NumberStyle &style);
 // right ascension, mass, mean distance, period in days and in years. The
 // northern figures are mirrored back, so both hemispheres read alike. On an
 // arithmetic fault the rows worked out so far are returned, fewer than 8.
+//
+// With the true sky's figures of the body, the geocentric angle is its true
+// geocentric longitude to whole degrees and the right ascension the true one
+// to the minute, both alike in either hemisphere.
+struct TrueFigures {
+    double geocentricLongitude; // degrees
+    double rightAscension;      // degrees
+};
 std::vector<std::string> StatsColumnTexts(const TPlanet &body, std::int32_t hemisphereSign,
-                                          const NumberStyle &style);
+                                          const NumberStyle &style,
+                                          const std::optional<TrueFigures> &sky = {});
 
 inline const char *const StatsRowHeadings[] = {
     "Heliocentric angle",          "Geocentric angle",

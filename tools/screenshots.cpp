@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -66,8 +67,15 @@ public:
         return Button::No;
     }
     QString messageName;
+    // The user's configuration is left alone: every scene starts classic.
+    QString preference(const QString &key) override { return m_preferences.value(key); }
+    void setPreference(const QString &key, const QString &value) override
+    {
+        m_preferences[key] = value;
+    }
 
 private:
+    QMap<QString, QString> m_preferences;
     Shooter &m_shooter;
 };
 
@@ -86,6 +94,8 @@ void Scene(Shooter &shooter,
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The true sky is worked out for the status date's local time of day.
+    qputenv("TZ", "UTC");
     QApplication application(argc, argv);
     if (argc != 2) {
         QTextStream(stderr) << "usage: heliodial_screenshots <folder>\n";
@@ -157,6 +167,17 @@ int main(int argc, char *argv[])
         form.Showterminator1->trigger();
         form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
         s.save(&form, QStringLiteral("moon-phase-terminator"));
+    });
+
+    // The true sky of the same day.
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Truepositions1->trigger();
+        form.Showorbits1->trigger();
+        form.TabbedNotebook1->setCurrentIndex(TForm1::InnerPage);
+        s.save(&form, QStringLiteral("true-inner-planets"));
+        form.TabbedNotebook1->setCurrentIndex(TForm1::StatsPage);
+        s.save(&form, QStringLiteral("true-stats"));
     });
 
     Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {

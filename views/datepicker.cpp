@@ -4,6 +4,7 @@
 #include "views/shortdate.h"
 
 #include <QCalendarWidget>
+#include <QDateTime>
 #include <QSignalBlocker>
 
 DatePicker::DatePicker(QWidget *parent, const QString &objectName, double timeOfDay)
@@ -41,4 +42,13 @@ std::chrono::year_month_day DatePicker::calendarDay() const
 double DatePicker::dayOffset() const
 {
     return DayOffset(calendarDay());
+}
+
+double DatePicker::julianDay() const
+{
+    constexpr double msPerDay = 86'400'000;
+    const QTime time = QTime::fromMSecsSinceStartOfDay(qRound(m_timeOfDay * msPerDay));
+    const QDateTime local(date(), time);
+    // The Unix epoch, 1 January 1970 0 h UT, is the Julian day 2440587.5.
+    return 2440587.5 + static_cast<double>(local.toMSecsSinceEpoch()) / msPerDay;
 }

@@ -22,6 +22,9 @@ public:
     std::chrono::year_month_day calendarDay() const;
     // Whole days from the epoch to the calendar day held.
     double dayOffset() const;
+    // The instant of the status date: its day at the time of day in the
+    // user's time zone, as a Julian day in universal time.
+    double julianDay() const;
 
 signals:
     void userChanged();

@@ -83,6 +83,25 @@ StatsTable::StatsTable(QWidget *page)
     calendar->setGeometry(91, 8, 198, 153);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->hide();
+
+    source = new QLabel(panel);
+    source->setObjectName(QStringLiteral("lblSource"));
+    source->setGeometry(8, 281, 721, 16);
+    showSource(false);
+}
+
+void StatsTable::showSource(bool truePositions) const
+{
+    const QString text =
+        truePositions ? QStringLiteral("Figures of the true positions: the planets from VSOP87, "
+                                       "the Moon from ELP 2000-82B, Pluto from Meeus' series.")
+                      : QStringLiteral("Figures of the classic model: circular orbits at "
+                                       "constant speed from 1 January 2002.");
+    source->setText(text);
+    grid->setToolTip(text);
+    // The classic page keeps the look it has always had: the table's tip
+    // names its source.
+    source->setVisible(truePositions);
 }
 
 bool StatsTable::fill(const std::vector<Column> &columns, std::int32_t hemisphereSign) const
@@ -93,19 +112,20 @@ bool StatsTable::fill(const std::vector<Column> &columns, std::int32_t hemispher
     bool failed = false;
     int index = 1;
     for (const Column &column : columns) {
-        if (column.earth)
+        if (column.earth && !column.sky)
             column.body->Bearing(column.earth->box(), column.picture->box());
-        failed = !fillColumn(*column.body, index++, hemisphereSign) || failed;
+        failed = !fillColumn(*column.body, index++, hemisphereSign, column.sky) || failed;
     }
     return !failed;
 }
 
-bool StatsTable::fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign) const
+bool StatsTable::fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign,
+                            const std::optional<TrueFigures> &sky) const
 {
     const QLocale locale;
     const NumberStyle style{locale.decimalPoint().toStdString(),
                             TimeSeparator(locale).toStdString()};
-    const std::vector<std::string> texts = StatsColumnTexts(planet, hemisphereSign, style);
+    const std::vector<std::string> texts = StatsColumnTexts(planet, hemisphereSign, style, sky);
     for (std::size_t row = 0; row < texts.size(); ++row)
         grid->item(static_cast<int>(row), column)->setText(QString::fromStdString(texts[row]));
     return texts.size() == 8;

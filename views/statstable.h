@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/stats.h"
+
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class ClickableLabel;
@@ -20,10 +23,14 @@ public:
     // A body's column: the body, and its picture and the Earth's on the view
     // that shows both, whose places give its geocentric bearing; no pictures
     // for the Earth and the Moon.
+    //
+    // From the true sky, a body's geocentric angle and right ascension are
+    // its own figures instead of the pictures' bearing.
     struct Column {
         TPlanet *body;
         const Picture *earth;
         const Picture *picture;
+        std::optional<TrueFigures> sky = {};
     };
 
     explicit StatsTable(QWidget *page);
@@ -33,10 +40,15 @@ public:
     ClickableLabel *statusDate;
     QTableWidget *grid;
     QCalendarWidget *calendar;
+    // Under the table: which source the figures come from.
+    QLabel *source;
 
     // The headings, then one column a body in order; false when a figure
     // could not be worked out (its column is then left short).
     bool fill(const std::vector<Column> &columns, std::int32_t hemisphereSign) const;
     // One column of figures, in the user's number format.
-    bool fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign) const;
+    bool fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign,
+                    const std::optional<TrueFigures> &sky = {}) const;
+    // Names the source of the figures under the table.
+    void showSource(bool truePositions) const;
 };

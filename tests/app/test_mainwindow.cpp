@@ -70,6 +70,8 @@ const MenuRow MenuTree[] = {
     {"Showphase1", "&Show phase", "Phase1", false},
     {"onomy1", "Astro&nomy", "Zo1", true},
     {"ology1", "Astro&logy", "Zo1", false},
+    {"Classicmodel1", "&Classic model (circular orbits)", "Model1", true},
+    {"Truepositions1", "&True positions", "Model1", false},
     {"Nextalignmemt1", "Next alignmemt ...", "When1", false},
     {"Contents1", "&Contents", "Help1", false},
     {"About1", "&About Heliodial...", "Help1", false},
@@ -86,6 +88,7 @@ const char *const RadioPairs[][2] = {
     {"Hideterminator1", "Showterminator1"},
     {"Hidephase1", "Showphase1"},
     {"onomy1", "ology1"},
+    {"Classicmodel1", "Truepositions1"},
 };
 
 } // namespace
@@ -210,7 +213,7 @@ private slots:
             tops << a->text();
         QCOMPARE(tops,
                  QStringList({"&File", "&Panel", "H&emisphere", "Mo&vement", "Or&bits", "H&orizon",
-                              "&Direction", "&Moon", "Zodiac", "When?", "&Help"}));
+                              "&Direction", "&Moon", "Zodiac", "Mode&l", "When?", "&Help"}));
         for (const MenuRow &row : MenuTree) {
             QAction *item = action(row.name);
             QVERIFY2(item, row.name);
@@ -256,7 +259,7 @@ private slots:
         QVERIFY(panel().isHidden());
         for (QMenu *menu :
              {form().Panel2, form().Hemisphere1, form().Movement1, form().Orbits1, form().Horizon1,
-              form().Display1, form().Moon1, form().Zo1, form().When1})
+              form().Display1, form().Moon1, form().Zo1, form().Model1, form().When1})
             QVERIFY(!menu->menuAction()->isEnabled());
         QVERIFY(form().File1->menuAction()->isEnabled());
         QVERIFY(form().Help1->menuAction()->isEnabled());

@@ -49,6 +49,8 @@ const struct {
     {"Showphase1", &TForm1::Showphase1Click},
     {"onomy1", &TForm1::onomy1Click},
     {"ology1", &TForm1::ology1Click},
+    {"Classicmodel1", &TForm1::Classicmodel1Click},
+    {"Truepositions1", &TForm1::Truepositions1Click},
     {"Nextalignmemt1", &TForm1::Nextalignmemt1Click},
     {"Contents1", &TForm1::Contents1Click},
     {"About1", &TForm1::About1Click},

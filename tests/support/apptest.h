@@ -15,10 +15,11 @@ protected:
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<Heliodial> app;
 
-    void startApp(QDate today = QDate(2026, 12, 7))
+    void startApp(QDate today = QDate(2026, 12, 7), const QMap<QString, QString> &preferences = {})
     {
         platform = std::make_unique<FakePlatform>();
         platform->todayDate = today;
+        platform->preferences = preferences;
         app = std::make_unique<Heliodial>(*platform);
     }
     void stopApp()

@@ -3,6 +3,7 @@
 #include "app/platform.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -42,4 +43,10 @@ public:
     void endApplication(int exitCode) override { endRequests.append(exitCode); }
     QSize screenSize() override { return screen; }
     QString settingsFolder() override { return folder; }
+    QMap<QString, QString> preferences;
+    QString preference(const QString &key) override { return preferences.value(key); }
+    void setPreference(const QString &key, const QString &value) override
+    {
+        preferences[key] = value;
+    }
 };

@@ -1,0 +1,74 @@
+// The source of the bodies' positions: the classic model (circular orbits at
+// constant speed from the epoch) or the true sky of a planetary theory.
+#include "app/mainwindow.h"
+
+#include "app/controlpanel.h"
+#include "app/platform.h"
+#include "model/catalogue.h"
+#include "model/truesky.h"
+#include "views/datepicker.h"
+
+namespace {
+
+// The user's configuration: "classic" or "true"; anything else reads as
+// classic.
+const QString SourceKey = QStringLiteral("Positions/source");
+const QString TrueSource = QStringLiteral("true");
+const QString ClassicSource = QStringLiteral("classic");
+
+} // namespace
+
+void TForm1::loadPositionSource()
+{
+    TruePositions = m_platform.preference(SourceKey) == TrueSource;
+    checkMenuItem(TruePositions ? Truepositions1 : Classicmodel1);
+}
+
+void TForm1::Classicmodel1Click()
+{
+    if (!isMenuItemChecked(Classicmodel1))
+        chooseTruePositions(false);
+}
+
+void TForm1::Truepositions1Click()
+{
+    if (!isMenuItemChecked(Truepositions1))
+        chooseTruePositions(true);
+}
+
+void TForm1::chooseTruePositions(bool truePositions)
+{
+    checkMenuItem(truePositions ? Truepositions1 : Classicmodel1);
+    TruePositions = truePositions;
+    m_platform.setPreference(SourceKey, truePositions ? TrueSource : ClassicSource);
+    RebuildScene(true);
+}
+
+bool TForm1::UpdateBody(Body which)
+{
+    const DatePicker &picker = *options().DateTimePicker1;
+    TPlanet &planet = body(which);
+    if (!TruePositions)
+        return planet.UpdatePosition(HemisphereSign, picker.dayOffset());
+    // The whole sky of an instant at once; asked again for the same instant,
+    // it is not worked out again.
+    const truesky::Sky sky = truesky::SkyAt(picker.julianDay());
+    const auto i = static_cast<std::size_t>(which);
+    return planet.UpdateToLongitude(HemisphereSign,
+                                    which == Body::Moon ? sky.geocentric[i] : sky.heliocentric[i]);
+}
+
+std::optional<TrueFigures> TForm1::trueStatsFigures(const TPlanet &planet) const
+{
+    if (!TruePositions)
+        return std::nullopt;
+    for (std::size_t i = 0; i < m_bodies.size(); ++i) {
+        const auto which = static_cast<Body>(i);
+        if (m_bodies[i].get() != &planet || which == Body::Earth)
+            continue;
+        const double instant = options().DateTimePicker1->julianDay();
+        return TrueFigures{truesky::GeocentricLongitude(which, instant),
+                           truesky::RightAscension(which, instant)};
+    }
+    return std::nullopt;
+}
