@@ -3,9 +3,11 @@
 #include "model/geometry.h"
 #include "model/planet.h"
 #include "model/stats.h"
+#include "model/truesky.h"
 #include "views/viewpage.h"
 #include "views/zodiac.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -328,5 +330,11 @@ private:
     int m_currentPage = 0;
     bool m_frameCentred = false;
     int m_phaseShown = -1; // the phase picture imMoonPhases holds
+    // The true sky of the last status date it was worked out for.
+    struct SkyOfDay {
+        QDate day;
+        truesky::Sky sky;
+    };
+    std::optional<SkyOfDay> m_sky;
     bool m_quietPageSwitch = false;
 };

@@ -50,9 +50,11 @@ bool TForm1::UpdateBody(Body which)
     TPlanet &planet = body(which);
     if (!TruePositions)
         return planet.UpdatePosition(HemisphereSign, picker.dayOffset());
-    // The whole sky of an instant at once; asked again for the same instant,
-    // it is not worked out again.
-    const truesky::Sky sky = truesky::SkyAt(picker.julianDay());
+    // The whole sky of the status date at once, for every body and every
+    // update of the same date.
+    if (!m_sky || m_sky->day != picker.day())
+        m_sky = SkyOfDay{picker.day(), truesky::SkyAt(picker.julianDay())};
+    const truesky::Sky &sky = m_sky->sky;
     const auto i = static_cast<std::size_t>(which);
     return planet.UpdateToLongitude(HemisphereSign,
                                     which == Body::Moon ? sky.geocentric[i] : sky.heliocentric[i]);

@@ -148,13 +148,7 @@ Sky SkyAt(double julianDay)
 {
     const double jde = ln_get_jde(julianDay);
     const std::lock_guard held(LibraryLock());
-    // The scene asks for each body of an instant in turn.
-    static double lastInstant = std::nan("");
-    static Sky last;
-    if (julianDay == lastInstant)
-        return last;
-    Sky &sky = last;
-    lastInstant = julianDay;
+    Sky sky;
     const ln_helio_posn earthPlace = HelioOfDate(Body::Earth, jde);
     const Rect earth = ToRect(earthPlace);
     for (std::size_t i = 0; i < Theories.size(); ++i) {

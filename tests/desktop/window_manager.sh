@@ -78,6 +78,8 @@ pids+=($!)
 eventually xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null
 
 cd "$work"
+# The user's own configuration is not the test's.
+export XDG_CONFIG_HOME="$work/config"
 # In the sanitizer build, the desktop libraries' own leaks are not ours.
 export LSAN_OPTIONS="suppressions=$here/lsan-suppressions.txt:print_suppressions=0"
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
