@@ -16,9 +16,10 @@ double StatusInstant(year_month_day day)
     return truesky::EpochJulianDay + DayOffset(day) + StatusTimeOfDay;
 }
 
+// The angle between two directions, 0 to 180, whatever turns they include.
 double Apart(double a, double b)
 {
-    const double d = std::fabs(a - b);
+    const double d = std::fmod(std::fabs(a - b), 360.0);
     return d > 180 ? 360 - d : d;
 }
 
