@@ -68,9 +68,9 @@ std::optional<TrueFigures> TForm1::trueStatsFigures(const TPlanet &planet) const
         const auto which = static_cast<Body>(i);
         if (m_bodies[i].get() != &planet || which == Body::Earth)
             continue;
-        const double instant = options().DateTimePicker1->julianDay();
-        return TrueFigures{truesky::GeocentricLongitude(which, instant),
-                           truesky::RightAscension(which, instant)};
+        const truesky::Direction seen =
+            truesky::GeocentricDirection(which, options().DateTimePicker1->julianDay());
+        return TrueFigures{seen.longitude, seen.rightAscension};
     }
     return std::nullopt;
 }

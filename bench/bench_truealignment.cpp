@@ -32,36 +32,29 @@ alignment::Query WorstCase()
     return query;
 }
 
-void Report(benchmark::State &state, const alignment::Query &query, const alignment::Result &result)
+// The quick search, and its reference: every planet on every day (about a
+// hundred seconds).
+alignment::Result Quick(const alignment::Query &query)
 {
+    return alignment::FindNextTrueAlignment(query);
+}
+
+void TrueSearchWorstCase(benchmark::State &state,
+                         alignment::Result (*search)(const alignment::Query &))
+{
+    const alignment::Query query = WorstCase();
+    alignment::Result result;
+    for (auto _ : state) {
+        result = search(query);
+        benchmark::DoNotOptimize(result);
+    }
     state.counters["days"] = result.endedOffset - query.startOffset;
     state.counters["found"] = result.found;
 }
-
-void TrueSearchWorstCase(benchmark::State &state)
-{
-    const alignment::Query query = WorstCase();
-    alignment::Result result;
-    for (auto _ : state) {
-        result = alignment::FindNextTrueAlignment(query);
-        benchmark::DoNotOptimize(result);
-    }
-    Report(state, query, result);
-}
-BENCHMARK(TrueSearchWorstCase)->Unit(benchmark::kMillisecond)->Repetitions(5);
-
-// The reference: every planet on every day. About a hundred seconds.
-void TrueSearchWorstCaseDayByDay(benchmark::State &state)
-{
-    const alignment::Query query = WorstCase();
-    alignment::Result result;
-    for (auto _ : state) {
-        result = alignment::FindNextTrueAlignmentDayByDay(query);
-        benchmark::DoNotOptimize(result);
-    }
-    Report(state, query, result);
-}
-BENCHMARK(TrueSearchWorstCaseDayByDay)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(TrueSearchWorstCase, quick, Quick)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(TrueSearchWorstCase, day_by_day, alignment::FindNextTrueAlignmentDayByDay)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 // Fifty random questions a user might ask today: two planets, separation 5.
 // The median and the slowest of them.

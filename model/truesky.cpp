@@ -90,6 +90,13 @@ ln_lnlat_posn ToEcliptic(Rect r)
             Degrees(std::atan2(r.z, std::hypot(r.x, r.y)))};
 }
 
+// A planet's heliocentric place as seen from the Earth's.
+ln_lnlat_posn FromEarth(const ln_helio_posn &place, Rect earth)
+{
+    const Rect p = ToRect(place);
+    return ToEcliptic({p.x - earth.x, p.y - earth.y, p.z - earth.z});
+}
+
 // The geocentric ecliptic place of one body, with the Earth's heliocentric
 // place already known. Called with the lock held.
 ln_lnlat_posn GeocentricOfDate(Body body, double jde, Rect earth)
@@ -100,8 +107,7 @@ ln_lnlat_posn GeocentricOfDate(Body body, double jde, Rect earth)
         moon.lng = Normalised(moon.lng);
         return moon;
     }
-    const Rect p = ToRect(HelioOfDate(body, jde));
-    return ToEcliptic({p.x - earth.x, p.y - earth.y, p.z - earth.z});
+    return FromEarth(HelioOfDate(body, jde), earth);
 }
 
 Rect EarthOfDate(double jde)
@@ -125,14 +131,14 @@ double GeocentricLongitude(Body body, double julianDay)
     return longitude;
 }
 
-double RightAscension(Body body, double julianDay)
+Direction GeocentricDirection(Body body, double julianDay)
 {
     const double jde = ln_get_jde(julianDay);
     const std::lock_guard held(LibraryLock());
     ln_lnlat_posn ecliptic = GeocentricOfDate(body, jde, EarthOfDate(jde));
     ln_equ_posn equatorial{};
     ln_get_equ_from_ecl(&ecliptic, jde, &equatorial);
-    return Normalised(equatorial.ra);
+    return {ecliptic.lng, Normalised(equatorial.ra)};
 }
 
 void GeocentricLongitudes(const Body *bodies, std::size_t count, double julianDay, double *out)
@@ -159,8 +165,7 @@ Sky SkyAt(double julianDay)
         }
         const ln_helio_posn place = HelioOfDate(body, jde);
         sky.heliocentric[i] = Normalised(place.L);
-        const Rect p = ToRect(place);
-        sky.geocentric[i] = ToEcliptic({p.x - earth.x, p.y - earth.y, p.z - earth.z}).lng;
+        sky.geocentric[i] = FromEarth(place, earth).lng;
     }
     sky.geocentric[static_cast<std::size_t>(Body::Moon)] =
         GeocentricOfDate(Body::Moon, jde, earth).lng;

@@ -24,8 +24,12 @@ double HeliocentricLongitude(Body planet, double julianDay);
 // the planets' places at the instant itself, without light time.
 double GeocentricLongitude(Body body, double julianDay);
 
-// Right ascension of the same direction as GeocentricLongitude, degrees.
-double RightAscension(Body body, double julianDay);
+// The same direction as GeocentricLongitude, with its right ascension.
+struct Direction {
+    double longitude;      // ecliptic, degrees
+    double rightAscension; // degrees
+};
+Direction GeocentricDirection(Body body, double julianDay);
 
 // Everything the scene needs for one instant, worked out together: the
 // Earth's place is computed once for all nine planets.

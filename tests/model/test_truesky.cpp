@@ -82,7 +82,9 @@ private slots:
             if (body != Body::Earth) {
                 QCOMPARE(sky.geocentric[i], truesky::GeocentricLongitude(body, julianDay));
                 QVERIFY2(sky.geocentric[i] >= 0 && sky.geocentric[i] < 360, name);
-                const double ra = truesky::RightAscension(body, julianDay);
+                const truesky::Direction seen = truesky::GeocentricDirection(body, julianDay);
+                QCOMPARE(seen.longitude, sky.geocentric[i]);
+                const double ra = seen.rightAscension;
                 QVERIFY2(ra >= 0 && ra < 360, name);
                 // Near the ecliptic, right ascension stays near the longitude.
                 QVERIFY2(Apart(ra, sky.geocentric[i]) < 30, name);
