@@ -3,11 +3,13 @@
 #include <QDate>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 
 class HelpWindow;
 class QDialog;
+class QPrinter;
 class QWidget;
 
 // Every platform service a test must be able to control or observe. Windows
@@ -41,6 +43,15 @@ public:
     // folder, apart from the settings file; empty when never stored.
     virtual QString preference(const QString &key) = 0;
     virtual void setPreference(const QString &key, const QString &value) = 0;
+    // Asks for the name of a file to write, modally, starting at `suggested`
+    // (a full path) with the first of `filters` ("PNG image (*.png)", ...)
+    // chosen; answers the path, empty when cancelled, and the filter chosen.
+    // Replacing an existing file has been confirmed.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QStringList &filters, QString *chosenFilter) = 0;
+    // Lets the user choose the printer and its settings, modally; false when
+    // cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The real services, through Qt.
@@ -60,6 +71,9 @@ public:
     QString settingsFolder() override;
     QString preference(const QString &key) override;
     void setPreference(const QString &key, const QString &value) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QStringList &filters, QString *chosenFilter) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 
     QString helpFile() const { return m_helpFile; }
 

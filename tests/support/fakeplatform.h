@@ -49,4 +49,22 @@ public:
     {
         preferences[key] = value;
     }
+
+    // The file dialog: what it was offered, and the answer it gives (empty:
+    // cancelled). `insideDialog` runs while it is "open".
+    struct SaveRequest {
+        QString caption;
+        QString suggested;
+        QStringList filters;
+    };
+    QList<SaveRequest> saveRequests;
+    QString savePath;
+    QString saveFilter;
+    std::function<void()> insideDialog;
+    QString saveFileName(QWidget *, const QString &caption, const QString &suggested,
+                         const QStringList &filters, QString *chosenFilter) override;
+    // The print dialog: accepted printing to this PDF file, cancelled when empty.
+    QString printToPdf;
+    int printDialogs = 0;
+    bool choosePrinter(QWidget *, QPrinter &printer) override;
 };
