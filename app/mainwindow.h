@@ -24,6 +24,7 @@ class Picture;
 class Platform;
 class QCalendarWidget;
 class QFrame;
+class QImage;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -113,6 +114,7 @@ public:
     std::array<Picture *, 4> personMarkers() const;
     QMenu *PopupMenu1;
     QAction *Hidecontrolpanel1;
+    QAction *Copypicture2;
 
     // The name pictures of one family member ("Aries", "Taurus2", ...) on the
     // five views, in view order.
@@ -122,7 +124,7 @@ public:
     QMenu *File1, *Panel2, *Hemisphere1, *Movement1, *Orbits1, *Horizon1, *Display1, *Moon1, *Zo1,
         *When1, *Help1;
     QMenu *Daylightsvaing1, *Direction1, *Terminator1, *Phase1;
-    QAction *Exit1;
+    QAction *Savepicture1, *Copypicture1, *Print1, *N4, *Exit1;
     QAction *Hidecontrolpanel2, *Showcontrolpanel1;
     QAction *North1, *South1;
     QAction *Stopplanets1, *Moveplanets1, *N1, *Interval1;
@@ -264,6 +266,12 @@ public slots:
     void PlacePictures();
     bool ComputeSunMark();
 
+    // Pictures of the page shown: saved to a file, copied, printed.
+    void Savepicture1Click();
+    void Copypicture1Click();
+    void Copypicture2Click();
+    void Print1Click();
+
     void Exit1Click();
     void FormClose();
     void LoadSettings();
@@ -295,8 +303,18 @@ private:
 public:
     // The calculation-error message, then the end without writing settings.
     void reportCalculationError();
+    // Stops the planets if they are moving; true when they were.
+    bool stopMovement();
 
 private:
+    class MovementPause;
+    // What the page shown looks like, at the screen's resolution.
+    QImage pagePicture();
+    // "Heliodial <page> <status date>", for the files made of the page.
+    QString pictureName() const;
+    // Writes the file whole or not at all; false, after saying why, when it
+    // could not be written.
+    bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
     Arrangement arrangement() const;
     void choosePointerTarget(QAction *item);
     void chooseTruePositions(bool truePositions);
@@ -337,4 +355,6 @@ private:
     };
     std::optional<SkyOfDay> m_sky;
     bool m_quietPageSwitch = false;
+    // Where the next picture is offered to go: the folder of the last one.
+    QString m_pictureFolder;
 };

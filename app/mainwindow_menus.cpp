@@ -35,6 +35,14 @@ QAction *AddSeparator(QMenu *menu, const char *name)
     return separator;
 }
 
+// The desktop's own keys for a standard command; `usual` where it names
+// none (a desktop of the Windows keyboard scheme has no key to quit).
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command, const QKeySequence &usual)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
+}
+
 } // namespace
 
 void TForm1::buildMenus()
@@ -48,7 +56,18 @@ void TForm1::buildMenus()
     };
 
     File1 = top("File1", QStringLiteral("&File"));
+    Savepicture1 = AddItem(File1, "Savepicture1", QStringLiteral("&Save picture..."));
+    Savepicture1->setShortcuts(StandardKeys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+    Copypicture1 = AddItem(File1, "Copypicture1", QStringLiteral("&Copy picture"));
+    Copypicture1->setShortcuts(StandardKeys(QKeySequence::Copy, Qt::CTRL | Qt::Key_C));
+    // The views' pop-up shows the key as a reminder; a pop-up menu's items
+    // take no keys while it is closed, so the key stays the File menu's.
+    Copypicture2->setShortcuts(Copypicture1->shortcuts());
+    Print1 = AddItem(File1, "Print1", QStringLiteral("&Print..."));
+    Print1->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
+    N4 = AddSeparator(File1, "N4");
     Exit1 = AddItem(File1, "Exit1", QStringLiteral("E&xit"));
+    Exit1->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
     Panel2 = top("Panel2", QStringLiteral("&Panel"));
     Hidecontrolpanel2 = AddItem(Panel2, "Hidecontrolpanel2", QStringLiteral("&Hide control panel"));
@@ -130,6 +149,7 @@ void TForm1::buildMenus()
 
     Help1 = top("Help1", QStringLiteral("&Help"));
     Contents1 = AddItem(Help1, "Contents1", QStringLiteral("&Contents"));
+    Contents1->setShortcuts(StandardKeys(QKeySequence::HelpContents, Qt::Key_F1));
     About1 = AddItem(Help1, "About1", QStringLiteral("&About Heliodial..."));
 }
 
@@ -175,7 +195,10 @@ void TForm1::mirrorRadio(QAction *item, RadioGroup *group, int index, void (TOpt
 
 std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
 {
-    return {{Exit1, &TForm1::Exit1Click},
+    return {{Savepicture1, &TForm1::Savepicture1Click},
+            {Copypicture1, &TForm1::Copypicture1Click},
+            {Print1, &TForm1::Print1Click},
+            {Exit1, &TForm1::Exit1Click},
             {Hidecontrolpanel2, &TForm1::Hidecontrolpanel2Click},
             {Showcontrolpanel1, &TForm1::Showcontrolpanel1Click},
             {North1, &TForm1::North1Click},
@@ -212,7 +235,8 @@ std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
             {Nextalignmemt1, &TForm1::Nextalignmemt1Click},
             {Contents1, &TForm1::Contents1Click},
             {About1, &TForm1::About1Click},
-            {Hidecontrolpanel1, &TForm1::Hidecontrolpanel1Click}};
+            {Hidecontrolpanel1, &TForm1::Hidecontrolpanel1Click},
+            {Copypicture2, &TForm1::Copypicture2Click}};
 }
 
 void TForm1::connectMenuHandlers()
@@ -221,4 +245,7 @@ void TForm1::connectMenuHandlers()
     // handler runs.
     for (const MenuHandler &row : menuHandlers())
         connect(row.item, &QAction::triggered, this, row.handler);
+    // The keys of the File and Help menus work from the control panel too,
+    // as their Alt keys do.
+    options().addActions({Savepicture1, Copypicture1, Print1, Exit1, Contents1});
 }

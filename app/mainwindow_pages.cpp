@@ -78,6 +78,8 @@ void TForm1::buildPages()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     Hidecontrolpanel1 = PopupMenu1->addAction(QStringLiteral("Hide control panel"));
     Hidecontrolpanel1->setObjectName(QStringLiteral("Hidecontrolpanel1"));
+    Copypicture2 = PopupMenu1->addAction(QStringLiteral("Copy picture"));
+    Copypicture2->setObjectName(QStringLiteral("Copypicture2"));
 }
 
 void TForm1::nameViewWidgets()
@@ -225,12 +227,7 @@ void TForm1::runPageRules(int page)
                                                               : TOptions::ShortHeight);
     if (caption == QLatin1String("Stats")) {
         panel.hide();
-        if (panel.Button1->text() == QLatin1String("Stop")) {
-            panel.Button1Click();
-            WasMoving = true;
-        } else {
-            WasMoving = false;
-        }
+        WasMoving = stopMovement();
         for (QMenu *menu : SceneMenus(*this))
             menu->menuAction()->setEnabled(false);
     } else {
@@ -245,6 +242,15 @@ void TForm1::runPageRules(int page)
     }
     if (caption == QLatin1String("Stats"))
         FillStatsTable();
+}
+
+bool TForm1::stopMovement()
+{
+    TOptions &panel = options();
+    if (panel.Button1->text() != QLatin1String("Stop"))
+        return false;
+    panel.Button1Click();
+    return true;
 }
 
 // --- The Stats page ---

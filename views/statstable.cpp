@@ -130,3 +130,20 @@ bool StatsTable::fillColumn(const TPlanet &planet, int column, std::int32_t hemi
         grid->item(static_cast<int>(row), column)->setText(QString::fromStdString(texts[row]));
     return texts.size() == 8;
 }
+
+QString StatsTable::text() const
+{
+    // A tab or a line break inside a cell would split the table.
+    static const QRegularExpression breaks(QStringLiteral("[\\t\\r\\n]"));
+    QString text;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QTableWidgetItem *cell = grid->item(row, column);
+            QString cellText = cell ? cell->text() : QString();
+            cells << cellText.replace(breaks, QStringLiteral(" "));
+        }
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}

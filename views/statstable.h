@@ -2,6 +2,7 @@
 
 #include "model/stats.h"
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -51,4 +52,7 @@ public:
                     const std::optional<TrueFigures> &sky = {}) const;
     // Names the source of the figures under the table.
     void showSource(bool truePositions) const;
+    // The table as the page shows it, one line a row, the cells' texts
+    // separated by tabs: the bodies' names first, then a line a figure.
+    QString text() const;
 };

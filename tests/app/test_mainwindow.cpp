@@ -38,6 +38,9 @@ struct MenuRow {
 
 // The whole menu tree as a user sees it, with the start checks.
 const MenuRow MenuTree[] = {
+    {"Savepicture1", "&Save picture...", "File1", false},
+    {"Copypicture1", "&Copy picture", "File1", false},
+    {"Print1", "&Print...", "File1", false},
     {"Exit1", "E&xit", "File1", false},
     {"Hidecontrolpanel2", "&Hide control panel", "Panel2", false},
     {"Showcontrolpanel1", "&Show control panel", "Panel2", true},
@@ -230,6 +233,11 @@ private slots:
         QVERIFY(action("N1")->isSeparator());
         QVERIFY(action("N2")->isSeparator());
         QVERIFY(action("N3")->isSeparator());
+        QVERIFY(action("N4")->isSeparator());
+        QCOMPARE(form().File1->actions().indexOf(action("N4")) + 1,
+                 form().File1->actions().indexOf(action("Exit1")));
+        QCOMPARE(form().PopupMenu1->actions(),
+                 QList<QAction *>({action("Hidecontrolpanel1"), action("Copypicture2")}));
     }
 
     void menuChecksAreProgramState()

@@ -284,7 +284,7 @@ private slots:
                                      form().imFarBack->mapToGlobal(QPoint(10, 10)));
         QApplication::sendEvent(form().imFarBack, &rightClick);
         QTRY_VERIFY(form().PopupMenu1->isVisible());
-        QCOMPARE(form().PopupMenu1->actions(), QList<QAction *>({popup}));
+        QCOMPARE(form().PopupMenu1->actions(), QList<QAction *>({popup, form().Copypicture2}));
         form().PopupMenu1->hide();
     }
 

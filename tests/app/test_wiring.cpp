@@ -17,6 +17,9 @@ const struct {
     const char *item;
     void (TForm1::*handler)();
 } MenuTable[] = {
+    {"Savepicture1", &TForm1::Savepicture1Click},
+    {"Copypicture1", &TForm1::Copypicture1Click},
+    {"Print1", &TForm1::Print1Click},
     {"Exit1", &TForm1::Exit1Click},
     {"Hidecontrolpanel2", &TForm1::Hidecontrolpanel2Click},
     {"Showcontrolpanel1", &TForm1::Showcontrolpanel1Click},
@@ -55,6 +58,7 @@ const struct {
     {"Contents1", &TForm1::Contents1Click},
     {"About1", &TForm1::About1Click},
     {"Hidecontrolpanel1", &TForm1::Hidecontrolpanel1Click},
+    {"Copypicture2", &TForm1::Copypicture2Click},
 };
 
 const struct {
