@@ -174,6 +174,28 @@ xdotool windowactivate --sync "$about"
 xdotool key Return
 check "the About box closes" eventually unmapped "$about"
 
+# --- The save dialog opens above the control panel, which stays on top ---
+above() { # window $1 is stacked above window $2
+    local order
+    order=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    local first second window i=0
+    for window in $order; do
+        i=$((i + 1))
+        [ "$((window))" -eq "$(($1))" ] && first=$i
+        [ "$((window))" -eq "$(($2))" ] && second=$i
+    done
+    [ -n "${first:-}" ] && [ -n "${second:-}" ] && [ "$first" -gt "$second" ]
+}
+xdotool windowactivate --sync "$main"
+xdotool key ctrl+s
+save=$(find_window '^Save picture$')
+if check "Ctrl+S opens the save dialog" test -n "$save"; then
+    check "the save dialog stands above the control panel" eventually above "$save" "$panel"
+    xdotool windowactivate --sync "$save"
+    xdotool key Escape
+    check "Escape closes the save dialog" eventually unmapped "$save"
+fi
+
 # --- Double clicks on the Stats page leave the planets standing ---
 xdotool windowactivate --sync "$main"
 # The notebook's tab bar lies under the menu bar; "Stats" is its first tab.
