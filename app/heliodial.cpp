@@ -37,6 +37,9 @@ Heliodial::Heliodial(Platform &platform) : m_platform(platform)
     // The name, not the display name: Qt would append a display name to every
     // window caption.
     QGuiApplication::setApplicationName(QString::fromLatin1(Title));
+    // Wayland compositors find the program's icon and name through its
+    // desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.heliodial.Heliodial"));
     m_platform.setHelpFile(QString::fromLatin1(HelpFile));
     // The windows are laid out to the pixel for a narrow 11-pixel sans font;
     // Liberation Sans has the metrics they were drawn for.

@@ -1,7 +1,9 @@
 #include "app/heliodial.h"
 #include "app/platform.h"
+#include "app/startup.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,6 +27,9 @@ protected:
 
 int main(int argc, char *argv[])
 {
+    const QString warning = startup::Prepare(QProcessEnvironment::systemEnvironment());
+    if (!warning.isEmpty())
+        QTextStream(stderr) << warning << Qt::endl;
     QApplication application(argc, argv);
     // Only the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

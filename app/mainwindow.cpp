@@ -94,7 +94,7 @@ void TForm1::FormCreate()
     runPageRules(AllPage);
 
     imMoonPhases->hide();
-    imMoonPhases->setPicture(QPixmap(PhasePictureResource(0)));
+    imMoonPhases->setPicture(PhasePictureResource(0));
     m_phaseShown = 0;
     BuildCatalogue();
     loadPositionSource();

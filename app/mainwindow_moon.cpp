@@ -14,7 +14,7 @@ void TForm1::SelectPhasePicture()
     const int number = PhasePictureNumber(d, HemisphereSign);
     // The picture changes every few days; leave it be in between.
     if (number != m_phaseShown) {
-        imMoonPhases->setPicture(QPixmap(PhasePictureResource(number)));
+        imMoonPhases->setPicture(PhasePictureResource(number));
         m_phaseShown = number;
     }
 }

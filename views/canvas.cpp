@@ -52,10 +52,57 @@ bool Clip(double &x1, double &y1, double &x2, double &y2, double left, double to
 
 } // namespace
 
-Canvas::Canvas(QSize size) : m_image(size, QImage::Format_ARGB32_Premultiplied)
+Canvas::Canvas(QSize size, qreal ratio) : m_size(size), m_ratio(ratio)
 {
+    allocate();
+}
+
+void Canvas::allocate()
+{
+    m_dotSize = std::max(1, int(std::ceil(m_ratio)));
+    // Wide enough for the square of the last logical pixel as well.
+    const auto extent = [this](int logical) {
+        if (logical <= 0)
+            return 0;
+        return std::max(int(std::ceil(logical * m_ratio)),
+                        int(std::floor((logical - 1) * m_ratio)) + m_dotSize);
+    };
+    m_image = QImage(extent(m_size.width()), extent(m_size.height()),
+                     QImage::Format_ARGB32_Premultiplied);
+    m_image.setDevicePixelRatio(m_ratio);
     m_image.fill(Qt::transparent);
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+}
+
+void Canvas::setRatio(qreal ratio)
+{
+    if (ratio == m_ratio || ratio <= 0)
+        return;
+    m_ratio = ratio;
+    allocate();
+    redraw();
+    m_changed = QRect(QPoint(0, 0), m_size);
+}
+
+QImage Canvas::imageAt(qreal ratio) const
+{
+    if (ratio == m_ratio)
+        return m_image;
+    Canvas copy = *this;
+    copy.setRatio(ratio);
+    return copy.m_image;
+}
+
+void Canvas::redraw()
+{
+    for (const Shape &shape : m_shapes) {
+        if (shape.kind == Shape::Kind::Line) {
+            const Segment &segment = m_lines[shape.index];
+            rasterise(segment, segment.colour);
+        } else {
+            paintEllipse(m_ellipses[shape.index]);
+        }
+    }
 }
 
 QRgb *Canvas::pixels()
@@ -65,9 +112,20 @@ QRgb *Canvas::pixels()
     return reinterpret_cast<QRgb *>(m_image.bits());
 }
 
+QRect Canvas::deviceRect(const QRect &logical) const
+{
+    if (m_ratio == 1)
+        return logical;
+    const int left = int(std::floor(logical.left() * m_ratio));
+    const int top = int(std::floor(logical.top() * m_ratio));
+    const int right = int(std::floor(logical.right() * m_ratio)) + m_dotSize;
+    const int bottom = int(std::floor(logical.bottom() * m_ratio)) + m_dotSize;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 void Canvas::touch(const QRect &area)
 {
-    const QRect inside = area & m_image.rect();
+    const QRect inside = area & QRect(QPoint(0, 0), m_size);
     m_dirty |= inside;
     m_changed |= inside;
 }
@@ -83,18 +141,25 @@ void Canvas::clear()
 {
     if (m_dirty.isEmpty())
         return;
-    if (m_fillToClear) {
+    if (m_lines.size() > MaxLinesToErase || !m_ellipses.empty()) {
+        // Too much drawn to erase line by line (a star field, a ring).
+        // Off ratio 1 a ring's pen may reach a device pixel past its
+        // logical bounds.
+        const int margin = m_ratio == 1 ? 0 : m_dotSize;
+        const QRect area =
+            deviceRect(m_dirty).adjusted(-margin, -margin, margin, margin) & m_image.rect();
         QRgb *const bits = pixels();
-        for (int y = m_dirty.top(); y <= m_dirty.bottom(); ++y)
-            std::fill_n(bits + y * m_stride + m_dirty.left(), m_dirty.width(), QRgb{0});
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::fill_n(bits + y * m_stride + area.left(), area.width(), QRgb{0});
     } else {
         // Drawing the lines again in the cleared colour costs a few hundred
         // pixels, not the hundreds of thousands their bounding box holds.
-        for (const Segment &segment : m_segments)
+        for (const Segment &segment : m_lines)
             rasterise(segment, 0);
     }
-    m_segments.clear();
-    m_fillToClear = false;
+    m_lines.clear();
+    m_ellipses.clear();
+    m_shapes.clear();
     m_changed |= m_dirty;
     m_dirty = QRect();
 }
@@ -111,9 +176,15 @@ void Canvas::line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_
     lineTo(x2, y2);
 }
 
+QRgb Canvas::pixel(int x, int y) const
+{
+    const QRect device = deviceRect(QRect(x, y, 1, 1));
+    return m_image.pixel(device.topLeft());
+}
+
 bool Canvas::isSet(int x, int y) const
 {
-    return qAlpha(m_image.pixel(x, y)) != 0;
+    return qAlpha(pixel(x, y)) != 0;
 }
 
 void Canvas::lineTo(std::int64_t x, std::int64_t y)
@@ -126,7 +197,7 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
     bool includeEnd = false;
     if (IsFar(x0) || IsFar(y0) || IsFar(x1) || IsFar(y1)) {
         double ax = double(x0), ay = double(y0), bx = double(x1), by = double(y1);
-        if (!Clip(ax, ay, bx, by, -2, -2, m_image.width() + 1, m_image.height() + 1))
+        if (!Clip(ax, ay, bx, by, -2, -2, width() + 1, height() + 1))
             return;
         const bool endInside = !IsFar(x1) && !IsFar(y1);
         x0 = std::llround(ax);
@@ -139,20 +210,28 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
 
     touch(QRect(QPoint(int(std::min(x0, x1)), int(std::min(y0, y1))),
                 QPoint(int(std::max(x0, x1)), int(std::max(y0, y1)))));
-    const Segment segment{x0, y0, x1, y1, includeEnd};
-    rasterise(segment, qPremultiply(pen.colour.rgba()));
-    // A few lines are erased again line by line; many (a star field) by
-    // filling the part they cover.
-    if (m_segments.size() < MaxSegments)
-        m_segments.push_back(segment);
-    else
-        m_fillToClear = true;
+    const Segment segment{x0, y0, x1, y1, includeEnd, qPremultiply(pen.colour.rgba())};
+    rasterise(segment, segment.colour);
+    m_shapes.push_back({Shape::Kind::Line, m_lines.size()});
+    m_lines.push_back(segment);
+}
+
+void Canvas::plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const
+{
+    if (x < 0 || y < 0 || x >= m_size.width() || y >= m_size.height())
+        return;
+    if (m_ratio == 1) {
+        bits[y * m_stride + x] = colour;
+        return;
+    }
+    const QRect square = deviceRect(QRect(int(x), int(y), 1, 1)) & m_image.rect();
+    for (int row = square.top(); row <= square.bottom(); ++row)
+        std::fill_n(bits + row * m_stride + square.left(), square.width(), colour);
 }
 
 void Canvas::rasterise(const Segment &segment, QRgb colour)
 {
     QRgb *const bits = pixels();
-    const int width = m_image.width(), height = m_image.height();
     std::int64_t x0 = segment.x0, y0 = segment.y0;
     const std::int64_t x1 = segment.x1, y1 = segment.y1;
     // Bresenham, stepping along the major axis.
@@ -163,8 +242,7 @@ void Canvas::rasterise(const Segment &segment, QRgb colour)
         const bool atEnd = x0 == x1 && y0 == y1;
         if (atEnd && !segment.includeEnd)
             break;
-        if (x0 >= 0 && y0 >= 0 && x0 < width && y0 < height)
-            bits[y0 * m_stride + x0] = colour;
+        plot(bits, x0, y0, colour);
         if (atEnd)
             break;
         const std::int64_t e2 = err;
@@ -181,15 +259,32 @@ void Canvas::rasterise(const Segment &segment, QRgb colour)
 
 void Canvas::ellipse(int left, int top, int right, int bottom, Stroke stroke)
 {
+    const Ellipse shape{QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), stroke,
+                        pen.colour};
+    paintEllipse(shape);
+    touch(QRect(QPoint(left, top), QPoint(right, bottom)));
+    m_shapes.push_back({Shape::Kind::Ellipse, m_ellipses.size()});
+    m_ellipses.push_back(shape);
+}
+
+void Canvas::paintEllipse(const Ellipse &ellipse)
+{
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen qpen(pen.colour);
+    QPen qpen(ellipse.colour);
     qpen.setWidth(1);
-    if (stroke == Stroke::Dotted)
+    if (m_ratio != 1) {
+        // As wide as the lines' squares, through the middle of the logical
+        // pixels on the outline.
+        qpen.setCosmetic(true);
+        qpen.setWidth(m_dotSize);
+        painter.translate(0.5, 0.5);
+    }
+    if (ellipse.stroke == Stroke::Dotted)
         qpen.setDashPattern({1, 1}); // single pixels, one on, one off
     painter.setPen(qpen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-    touch(QRect(QPoint(left, top), QPoint(right, bottom)));
-    m_fillToClear = true;
+    const QRect &bounds = ellipse.bounds;
+    painter.drawEllipse(
+        QRect(bounds.left(), bounds.top(), bounds.width() - 1, bounds.height() - 1));
 }

@@ -11,9 +11,16 @@
 // position for move-to/line-to, lines that leave out their end point,
 // ellipses inscribed in [left, right) x [top, bottom), and a transparent
 // background (the cleared colour is not drawn).
+//
+// Everything is drawn in logical pixels. The picture itself holds device
+// pixels at the canvas's device pixel ratio: each logical pixel of a line
+// becomes a square of ceil(ratio) device pixels at floor(x * ratio), so that
+// at any ratio every line keeps one width along its length and every star
+// one size. At ratio 1 that is the logical pixel itself. The canvas remembers
+// what was drawn since the last clear, to draw it again at another ratio.
 class Canvas {
 public:
-    // Every line is one pixel wide.
+    // Every line is one logical pixel wide.
     struct Pen {
         QColor colour = Qt::black;
         friend bool operator==(const Pen &, const Pen &) = default;
@@ -22,11 +29,20 @@ public:
     // one left out between them.
     enum class Stroke { Solid, Dotted };
 
-    explicit Canvas(QSize size);
+    explicit Canvas(QSize size, qreal ratio = 1);
 
+    // The picture in device pixels, its device pixel ratio set.
     const QImage &image() const { return m_image; }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    // Its size in logical pixels.
+    QSize size() const { return m_size; }
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+
+    qreal ratio() const { return m_ratio; }
+    // Draws everything drawn since the last clear again at another ratio.
+    void setRatio(qreal ratio);
+    // The same picture at another ratio, leaving this one as it is.
+    QImage imageAt(qreal ratio) const;
 
     Pen pen;
 
@@ -41,13 +57,15 @@ public:
     // left transparent.
     void ellipse(int left, int top, int right, int bottom, Stroke stroke = Stroke::Solid);
 
-    QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
+    // The device pixel at the top left of a logical pixel.
+    QRgb pixel(int x, int y) const;
     bool isSet(int x, int y) const;
 
-    // The part of the picture that may hold drawn pixels: everything drawn
-    // since the last clear lies inside it. Clearing fills only this part.
+    // The part of the picture, in logical pixels, that may hold drawn pixels:
+    // everything drawn since the last clear lies inside it.
     QRect dirtyRect() const { return m_dirty; }
-    // The part changed since the last call (drawn or cleared), for repainting.
+    // The part changed since the last call (drawn or cleared), in logical
+    // pixels, for repainting.
     QRect takeChangedRect();
 
 private:
@@ -55,19 +73,42 @@ private:
     struct Segment {
         std::int64_t x0, y0, x1, y1;
         bool includeEnd;
+        QRgb colour;
     };
-    static constexpr std::size_t MaxSegments = 64;
+    struct Ellipse {
+        QRect bounds; // [left, right) x [top, bottom)
+        Stroke stroke;
+        QColor colour;
+    };
+    // What was drawn since the last clear, in order.
+    struct Shape {
+        enum class Kind { Line, Ellipse } kind;
+        std::size_t index; // into m_lines or m_ellipses
+    };
+    // Beyond this many lines, clearing fills the dirty part instead of
+    // drawing each line again in the cleared colour.
+    static constexpr std::size_t MaxLinesToErase = 64;
 
     QRgb *pixels();
+    void allocate();
+    void redraw();
     void rasterise(const Segment &segment, QRgb colour);
+    void plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const;
+    void paintEllipse(const Ellipse &ellipse);
+    // The device pixels a logical rectangle's pixels are drawn on.
+    QRect deviceRect(const QRect &logical) const;
     void touch(const QRect &area);
 
+    QSize m_size;
+    qreal m_ratio = 1;
+    int m_dotSize = 1; // device pixels a logical pixel's square spans
     QImage m_image;
     qsizetype m_stride = 0; // pixels from one line to the next
     QRect m_dirty;
     QRect m_changed;
-    std::vector<Segment> m_segments; // drawn since the last clear
-    bool m_fillToClear = false;      // too much drawn to erase line by line
+    std::vector<Segment> m_lines;
+    std::vector<Ellipse> m_ellipses;
+    std::vector<Shape> m_shapes;
     std::int64_t m_x = 0;
     std::int64_t m_y = 0;
 };

@@ -1,11 +1,13 @@
 #include "views/drawinglayer.h"
 
+#include "views/deviceratio.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 DrawingLayer::DrawingLayer(QWidget *panel, const QString &objectName, QRect geometry)
-    : QWidget(panel), m_canvas(geometry.size())
+    : QWidget(panel), m_canvas(geometry.size(), devicePixelRatioF())
 {
     setObjectName(objectName);
     setGeometry(geometry);
@@ -24,7 +26,18 @@ void DrawingLayer::refresh()
 void DrawingLayer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+    const qreal ratio = DeviceRatio(painter);
+    if (ratio == devicePixelRatioF()) {
+        // The screen's own density: a window moved to a screen of another
+        // density gets its pictures drawn again at that one.
+        m_canvas.setRatio(ratio);
+        if (ratio == 1) {
+            painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+            return;
+        }
+    }
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_canvas.imageAt(ratio));
 }
 
 void DrawingLayer::mouseDoubleClickEvent(QMouseEvent *event)

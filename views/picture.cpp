@@ -2,28 +2,9 @@
 
 #include <QMouseEvent>
 
-#include <QGuiApplication>
+#include "views/deviceratio.h"
+
 #include <QPainter>
-
-namespace {
-
-// The @2x version of a picture on a high-density screen, the plain one
-// otherwise.
-QPixmap LoadPicture(const QString &resource)
-{
-    if (qApp && qApp->devicePixelRatio() > 1) {
-        QString sharp = resource;
-        sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap pixmap(sharp);
-        if (!pixmap.isNull()) {
-            pixmap.setDevicePixelRatio(2);
-            return pixmap;
-        }
-    }
-    return QPixmap(resource);
-}
-
-} // namespace
 
 Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QString &resource,
                  const QString &hint)
@@ -32,15 +13,25 @@ Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QS
     setObjectName(objectName);
     setFixedSize(size);
     if (!resource.isEmpty())
-        m_pixmap = LoadPicture(resource);
+        setPicture(resource);
     if (!hint.isEmpty()) {
         setToolTip(hint);
         setAccessibleName(hint);
     }
 }
 
+void Picture::setPicture(const QString &resource)
+{
+    // The icon finds the picture's @2x version by itself, and makes the
+    // picture for any density from the nearest one.
+    m_icon = QIcon(resource);
+    m_pixmap = QPixmap(resource);
+    update();
+}
+
 void Picture::setPicture(const QPixmap &pixmap)
 {
+    m_icon = QIcon();
     m_pixmap = pixmap;
     update();
 }
@@ -66,7 +57,11 @@ void Picture::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), m_pixmap);
+    const qreal ratio = DeviceRatio(painter);
+    if (ratio == 1 || m_icon.isNull())
+        painter.drawPixmap(rect(), m_pixmap);
+    else
+        painter.drawPixmap(rect(), m_icon.pixmap(size(), ratio));
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent *event)

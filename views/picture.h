@@ -2,6 +2,7 @@
 
 #include "model/geometry.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,7 +15,12 @@ public:
     Picture(QWidget *panel, const QString &objectName, QSize size, const QString &resource = {},
             const QString &hint = {});
 
+    // Shows a picture from the resources, at the density of the screen it
+    // is on.
+    void setPicture(const QString &resource);
+    // Shows a picture made by the program.
     void setPicture(const QPixmap &pixmap);
+    // The picture at its own size.
     const QPixmap &picture() const { return m_pixmap; }
 
     // Its place on the panel, and moving its centre to a point.
@@ -28,5 +34,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QIcon m_icon;
     QPixmap m_pixmap;
 };
