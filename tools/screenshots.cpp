@@ -32,8 +32,26 @@ public:
     {
         widget->show();
         QApplication::processEvents();
+        return write(widget->grab().toImage(), name);
+    }
+    // The window as a screen of this device pixel ratio shows it.
+    bool saveAt(QWidget *widget, qreal ratio, const QString &name)
+    {
+        widget->show();
+        QApplication::processEvents();
+        QImage image(widget->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        widget->render(&image);
+        return write(image, name);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool write(const QImage &image, const QString &name)
+    {
         const QString path = m_folder.filePath(name + QStringLiteral(".png"));
-        if (!widget->grab().save(path)) {
+        if (!image.save(path)) {
             QTextStream(stderr) << "cannot write " << path << "\n";
             m_ok = false;
             return false;
@@ -41,9 +59,7 @@ public:
         QTextStream(stdout) << path << "\n";
         return true;
     }
-    bool ok() const { return m_ok; }
 
-private:
     QDir m_folder;
     bool m_ok = true;
 };
@@ -178,6 +194,16 @@ int main(int argc, char *argv[])
         s.save(&form, QStringLiteral("true-inner-planets"));
         form.TabbedNotebook1->setCurrentIndex(TForm1::StatsPage);
         s.save(&form, QStringLiteral("true-stats"));
+    });
+
+    // On a screen of twice the density.
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Showorbits1->trigger();
+        form.Latitude = 52;
+        form.Showhorizon1->trigger();
+        form.TabbedNotebook1->setCurrentIndex(TForm1::InnerPage);
+        s.saveAt(&form, 2, QStringLiteral("inner-planets-2x"));
     });
 
     Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {

@@ -143,11 +143,7 @@ void Canvas::clear()
         return;
     if (m_lines.size() > MaxLinesToErase || !m_ellipses.empty()) {
         // Too much drawn to erase line by line (a star field, a ring).
-        // Off ratio 1 a ring's pen may reach a device pixel past its
-        // logical bounds.
-        const int margin = m_ratio == 1 ? 0 : m_dotSize;
-        const QRect area =
-            deviceRect(m_dirty).adjusted(-margin, -margin, margin, margin) & m_image.rect();
+        const QRect area = deviceRect(m_dirty) & m_image.rect();
         QRgb *const bits = pixels();
         for (int y = area.top(); y <= area.bottom(); ++y)
             std::fill_n(bits + y * m_stride + area.left(), area.width(), QRgb{0});
@@ -269,22 +265,37 @@ void Canvas::ellipse(int left, int top, int right, int bottom, Stroke stroke)
 
 void Canvas::paintEllipse(const Ellipse &ellipse)
 {
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect &bounds = ellipse.bounds;
     QPen qpen(ellipse.colour);
     qpen.setWidth(1);
-    if (m_ratio != 1) {
-        // As wide as the lines' squares, through the middle of the logical
-        // pixels on the outline.
-        qpen.setCosmetic(true);
-        qpen.setWidth(m_dotSize);
-        painter.translate(0.5, 0.5);
-    }
     if (ellipse.stroke == Stroke::Dotted)
         qpen.setDashPattern({1, 1}); // single pixels, one on, one off
-    painter.setPen(qpen);
-    painter.setBrush(Qt::NoBrush);
-    const QRect &bounds = ellipse.bounds;
-    painter.drawEllipse(
-        QRect(bounds.left(), bounds.top(), bounds.width() - 1, bounds.height() - 1));
+    const auto draw = [&](QPaintDevice &device, QPoint origin) {
+        QPainter painter(&device);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.translate(-origin);
+        painter.setPen(qpen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(
+            QRect(bounds.left(), bounds.top(), bounds.width() - 1, bounds.height() - 1));
+    };
+    if (m_ratio == 1) {
+        draw(m_image, {});
+        return;
+    }
+    // Off ratio 1 the outline is drawn in logical pixels first, and each of
+    // its pixels becomes a square, as a line's do: the same dots at any ratio.
+    const QRect area = bounds.adjusted(0, 0, 1, 1) & QRect(QPoint(0, 0), m_size);
+    if (area.isEmpty())
+        return;
+    QImage outline(area.size(), QImage::Format_ARGB32_Premultiplied);
+    outline.fill(Qt::transparent);
+    draw(outline, area.topLeft());
+    QRgb *const bits = pixels();
+    for (int y = 0; y < outline.height(); ++y) {
+        const QRgb *const row = reinterpret_cast<const QRgb *>(outline.constScanLine(y));
+        for (int x = 0; x < outline.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                plot(bits, area.left() + x, area.top() + y, row[x]);
+    }
 }
