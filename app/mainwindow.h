@@ -33,6 +33,7 @@ class RadioGroup;
 class RadioMenuGroup;
 class StatsTable;
 class TerminatorOverlay;
+struct ViewSwitches;
 class TOptions;
 class ViewPanel;
 enum class Body;
@@ -297,6 +298,8 @@ private:
     void buildStatsPage(QWidget *page);
     // Points the views' widget names above into the pages.
     void nameViewWidgets();
+    // What the views show beyond the bodies, for their accessible description.
+    ViewSwitches switches() const;
     // The status date moved by `days`, held at the picker's limits.
     void stepStatusDate(int days);
 

@@ -7,8 +7,11 @@
 #include "views/datepicker.h"
 #include "views/directionoverlay.h"
 #include "views/horizonoverlay.h"
+#include "views/picture.h"
+#include "views/shortdate.h"
 #include "views/statstable.h"
 #include "views/terminatoroverlay.h"
+#include "views/viewdescription.h"
 #include "views/viewpanel.h"
 
 #include <QCalendarWidget>
@@ -65,7 +68,11 @@ void TForm1::buildPages()
             m_statsTab = tab;
             buildStatsPage(page);
         } else {
-            m_pages.emplace_back(page, AllViews[index - AllPage]);
+            const ViewPage &view = m_pages.emplace_back(page, AllViews[index - AllPage]);
+            view.panel->setAccessibleName(PageCaptions[index]);
+            view.panel->setDescriber([this, caption = PageCaptions[index]] {
+                return DescribeView(caption, switches());
+            });
         }
     }
     nameViewWidgets();
@@ -80,6 +87,24 @@ void TForm1::buildPages()
     Hidecontrolpanel1->setObjectName(QStringLiteral("Hidecontrolpanel1"));
     Copypicture2 = PopupMenu1->addAction(QStringLiteral("Copy picture"));
     Copypicture2->setObjectName(QStringLiteral("Copypicture2"));
+}
+
+ViewSwitches TForm1::switches() const
+{
+    ViewSwitches on;
+    on.date = ShortDateText(options().DateTimePicker1->day());
+    on.north = HemisphereSign == -1;
+    on.truePositions = TruePositions;
+    on.astrology = AstrologyArrangement;
+    on.orbits = OrbitsShown;
+    on.horizon = HorizonShown;
+    on.latitude = Latitude;
+    on.direction = PointerShown && PointerBody;
+    if (PointerBody)
+        on.directionTarget = PointerBody->accessibleName();
+    on.phase = !imMoonPhases->isHidden();
+    on.terminator = TerminatorShown;
+    return on;
 }
 
 void TForm1::nameViewWidgets()

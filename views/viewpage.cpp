@@ -150,8 +150,14 @@ void ViewPage::buildNamePictures()
 {
     for (const QString &name : Constellations + AlternateNames) {
         const Size size = NamePictureSize(name);
-        m_names[name] = new Picture(panel, NamePictureName(view, name), {size.width, size.height},
+        auto *picture = new Picture(panel, NamePictureName(view, name), {size.width, size.height},
                                     QStringLiteral(":/names/%1.png").arg(name.toLower()));
+        // "Taurus2" is a second picture of "Taurus", for another arrangement.
+        QString shown = name;
+        while (shown.back().isDigit())
+            shown.chop(1);
+        picture->setAccessibleName(shown);
+        m_names[name] = picture;
     }
 }
 
