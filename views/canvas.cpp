@@ -228,6 +228,8 @@ void Canvas::plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const
 void Canvas::rasterise(const Segment &segment, QRgb colour)
 {
     QRgb *const bits = pixels();
+    const bool plain = m_ratio == 1;
+    const std::int64_t width = m_size.width(), height = m_size.height();
     std::int64_t x0 = segment.x0, y0 = segment.y0;
     const std::int64_t x1 = segment.x1, y1 = segment.y1;
     // Bresenham, stepping along the major axis.
@@ -238,7 +240,11 @@ void Canvas::rasterise(const Segment &segment, QRgb colour)
         const bool atEnd = x0 == x1 && y0 == y1;
         if (atEnd && !segment.includeEnd)
             break;
-        plot(bits, x0, y0, colour);
+        if (!plain)
+            plot(bits, x0, y0, colour);
+        else if (x0 >= 0 && y0 >= 0 && x0 < width && y0 < height)
+            bits[y0 * m_stride + x0] = colour; // the common case, kept tight
+
         if (atEnd)
             break;
         const std::int64_t e2 = err;

@@ -22,15 +22,15 @@ Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QS
 
 void Picture::setPicture(const QString &resource)
 {
-    // The icon finds the picture's @2x version by itself, and makes the
-    // picture for any density from the nearest one.
-    m_icon = QIcon(resource);
+    m_resource = resource;
+    m_icon = QIcon();
     m_pixmap = QPixmap(resource);
     update();
 }
 
 void Picture::setPicture(const QPixmap &pixmap)
 {
+    m_resource.clear();
     m_icon = QIcon();
     m_pixmap = pixmap;
     update();
@@ -58,10 +58,16 @@ void Picture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const qreal ratio = DeviceRatio(painter);
-    if (ratio == 1 || m_icon.isNull())
+    if (ratio == 1 || m_resource.isEmpty()) {
         painter.drawPixmap(rect(), m_pixmap);
-    else
-        painter.drawPixmap(rect(), m_icon.pixmap(size(), ratio));
+        return;
+    }
+    // Made on the first paint on a denser screen only: the icon reads the
+    // picture's @2x version by itself, and makes the picture for any density
+    // from the nearest one.
+    if (m_icon.isNull())
+        m_icon = QIcon(m_resource);
+    painter.drawPixmap(rect(), m_icon.pixmap(size(), ratio));
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent *event)

@@ -34,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QIcon m_icon;
+    QString m_resource; // where m_pixmap came from, if from the resources
+    QIcon m_icon;       // the same at every density, made when first needed
     QPixmap m_pixmap;
 };
