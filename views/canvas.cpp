@@ -96,12 +96,10 @@ QImage Canvas::imageAt(qreal ratio) const
 void Canvas::redraw()
 {
     for (const Shape &shape : m_shapes) {
-        if (shape.kind == Shape::Kind::Line) {
-            const Segment &segment = m_lines[shape.index];
-            rasterise(segment, segment.colour);
-        } else {
-            paintEllipse(m_ellipses[shape.index]);
-        }
+        if (const auto *segment = std::get_if<Segment>(&shape))
+            rasterise(*segment, segment->colour);
+        else
+            paintEllipse(std::get<Ellipse>(shape));
     }
 }
 
@@ -141,7 +139,11 @@ void Canvas::clear()
 {
     if (m_dirty.isEmpty())
         return;
-    if (m_lines.size() > MaxLinesToErase || !m_ellipses.empty()) {
+    const bool fewLines = m_shapes.size() <= MaxLinesToErase &&
+                          std::all_of(m_shapes.begin(), m_shapes.end(), [](const Shape &shape) {
+                              return std::holds_alternative<Segment>(shape);
+                          });
+    if (!fewLines) {
         // Too much drawn to erase line by line (a star field, a ring).
         const QRect area = deviceRect(m_dirty) & m_image.rect();
         QRgb *const bits = pixels();
@@ -150,11 +152,9 @@ void Canvas::clear()
     } else {
         // Drawing the lines again in the cleared colour costs a few hundred
         // pixels, not the hundreds of thousands their bounding box holds.
-        for (const Segment &segment : m_lines)
-            rasterise(segment, 0);
+        for (const Shape &shape : m_shapes)
+            rasterise(std::get<Segment>(shape), 0);
     }
-    m_lines.clear();
-    m_ellipses.clear();
     m_shapes.clear();
     m_changed |= m_dirty;
     m_dirty = QRect();
@@ -208,8 +208,7 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
                 QPoint(int(std::max(x0, x1)), int(std::max(y0, y1)))));
     const Segment segment{x0, y0, x1, y1, includeEnd, qPremultiply(pen.colour.rgba())};
     rasterise(segment, segment.colour);
-    m_shapes.push_back({Shape::Kind::Line, m_lines.size()});
-    m_lines.push_back(segment);
+    m_shapes.push_back(segment);
 }
 
 void Canvas::plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const
@@ -265,8 +264,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom, Stroke stroke)
                         pen.colour};
     paintEllipse(shape);
     touch(QRect(QPoint(left, top), QPoint(right, bottom)));
-    m_shapes.push_back({Shape::Kind::Ellipse, m_ellipses.size()});
-    m_ellipses.push_back(shape);
+    m_shapes.push_back(shape);
 }
 
 void Canvas::paintEllipse(const Ellipse &ellipse)

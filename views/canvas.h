@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <cstdint>
+#include <variant>
 #include <vector>
 
 // A drawing surface with the habits of the pictures the program draws on:
@@ -80,11 +81,7 @@ private:
         Stroke stroke;
         QColor colour;
     };
-    // What was drawn since the last clear, in order.
-    struct Shape {
-        enum class Kind { Line, Ellipse } kind;
-        std::size_t index; // into m_lines or m_ellipses
-    };
+    using Shape = std::variant<Segment, Ellipse>;
     // Beyond this many lines, clearing fills the dirty part instead of
     // drawing each line again in the cleared colour.
     static constexpr std::size_t MaxLinesToErase = 64;
@@ -106,9 +103,7 @@ private:
     qsizetype m_stride = 0; // pixels from one line to the next
     QRect m_dirty;
     QRect m_changed;
-    std::vector<Segment> m_lines;
-    std::vector<Ellipse> m_ellipses;
-    std::vector<Shape> m_shapes;
+    std::vector<Shape> m_shapes; // drawn since the last clear, in order
     std::int64_t m_x = 0;
     std::int64_t m_y = 0;
 };
