@@ -4,6 +4,7 @@
 #include "app/heliodial.h"
 #include "app/helpwindow.h"
 #include "app/mainwindow.h"
+#include "app/pagepicture.h"
 #include "app/platform.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/alignmentdialog.h"
@@ -39,11 +40,7 @@ public:
     {
         widget->show();
         QApplication::processEvents();
-        QImage image(widget->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        widget->render(&image);
-        return write(image, name);
+        return write(WidgetPicture(*widget, ratio), name);
     }
     bool ok() const { return m_ok; }
 

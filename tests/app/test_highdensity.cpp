@@ -1,6 +1,7 @@
 // The views on high-density screens: one width for every line at fractional
 // ratios, and pictures that follow a window to a screen of another density.
 // Runs on two offscreen screens, of ratio 1 and of ratio 2.
+#include "app/pagepicture.h"
 #include "support/apptest.h"
 #include "views/drawinglayer.h"
 #include "views/picture.h"
@@ -8,7 +9,6 @@
 #include "views/viewpage.h"
 #include "views/viewpanel.h"
 
-#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <cmath>
@@ -16,18 +16,6 @@
 #include <set>
 
 namespace {
-
-QImage Render(const ViewPage &page, qreal ratio)
-{
-    const QSize size = page.panel->size();
-    QImage image(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    page.render(painter);
-    return image;
-}
 
 bool IsYellow(const QImage &image, int x, int y)
 {
@@ -136,12 +124,12 @@ private slots:
         QFETCH(qreal, ratio);
         const ViewPage &page = form().page(view);
         const qreal screenRatio = page.under->canvas().ratio();
-        const QImage atOne = Render(page, 1);
+        const QImage atOne = ViewPicture(page, 1);
         const std::vector<int> columns = ColumnsOfTheLineAlone(atOne);
         QVERIFY2(columns.size() > 600, "the frame line is hidden");
         QCOMPARE(LineRuns(atOne, columns), (std::set<Run>{{FrameRow, 1}}));
 
-        const QImage dense = Render(page, ratio);
+        const QImage dense = ViewPicture(page, ratio);
         QCOMPARE(dense.width(), int(std::ceil(741 * ratio)));
         const std::set<Run> runs = LineRuns(dense, columns);
         QCOMPARE(runs.size(), std::size_t(1));
