@@ -68,8 +68,9 @@ std::optional<TrueFigures> TForm1::trueStatsFigures(const TPlanet &planet) const
         const auto which = static_cast<Body>(i);
         if (m_bodies[i].get() != &planet || which == Body::Earth)
             continue;
-        const truesky::Direction seen =
-            truesky::GeocentricDirection(which, options().DateTimePicker1->julianDay());
+        // As an almanac prints them: apparent places of the date.
+        const truesky::Place seen = truesky::ApparentPlace(
+            which, truesky::AtUniversalTime(options().DateTimePicker1->julianDay()));
         return TrueFigures{seen.longitude, seen.rightAscension};
     }
     return std::nullopt;

@@ -1,6 +1,9 @@
 #include "model/truesky.h"
 
-#include <libnova/dynamical_time.h>
+#include "model/deltat.h"
+
+#include <erfa.h>
+#include <erfam.h>
 #include <libnova/earth.h>
 #include <libnova/jupiter.h>
 #include <libnova/lunar.h>
@@ -9,13 +12,11 @@
 #include <libnova/neptune.h>
 #include <libnova/pluto.h>
 #include <libnova/saturn.h>
-#include <libnova/transform.h>
 #include <libnova/uranus.h>
 #include <libnova/venus.h>
 
 #include <cmath>
 #include <mutex>
-#include <numbers>
 
 namespace truesky {
 
@@ -35,93 +36,254 @@ constexpr std::array<HelioTheory, 9> Theories{
     ln_get_uranus_helio_coords,  ln_get_neptune_helio_coords, ln_get_pluto_helio_coords,
 };
 
-double Normalised(double degrees)
+// ELP 2000-82B without its terms below a microradian (0.2 arc seconds) for
+// the geometric places: the longitude moves by less than a thousandth of a
+// degree, and the Moon costs a thirtieth of the full series. The apparent
+// place, shown as a figure, takes the whole series.
+constexpr double LunarTruncation = 1e-6;
+constexpr double WholeSeries = 0;
+
+// Half the step of the difference that gives the Earth's velocity, days.
+constexpr double VelocityStep = 0.01;
+
+struct Vector {
+    double p[3];
+};
+
+struct Matrix {
+    double r[3][3];
+};
+
+// ERFA takes its arguments as plain arrays, so these take copies.
+Vector Rotated(Matrix m, Vector v)
 {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360 : d;
+    Vector out;
+    eraRxp(m.r, v.p, out.p);
+    return out;
 }
 
-double Radians(double degrees)
+Vector Minus(const Vector &a, const Vector &b)
 {
-    return degrees * std::numbers::pi / 180;
+    return {{a.p[0] - b.p[0], a.p[1] - b.p[1], a.p[2] - b.p[2]}};
+}
+
+Vector Plus(const Vector &a, const Vector &b)
+{
+    return {{a.p[0] + b.p[0], a.p[1] + b.p[1], a.p[2] + b.p[2]}};
+}
+
+double Length(Vector v)
+{
+    return eraPm(v.p);
+}
+
+Vector Unit(Vector v)
+{
+    Vector u;
+    double length = 0;
+    eraPn(v.p, &length, u.p);
+    return u;
 }
 
 double Degrees(double radians)
 {
-    return radians * 180 / std::numbers::pi;
+    return radians * ERFA_DR2D;
 }
 
-// Pluto's series gives its place on the ecliptic of J2000; the others are of
-// the date. The general precession in longitude brings it to the date.
-double PrecessionSinceJ2000(double jde)
+// Longitude in [0, 360) and latitude of a vector, degrees.
+std::array<double, 2> Spherical(Vector v)
 {
-    const double t = (jde - 2451545.0) / 36525;
-    return (5029.0966 * t + 1.11113 * t * t) / 3600;
+    double theta = 0, phi = 0;
+    eraC2s(v.p, &theta, &phi);
+    return {Degrees(eraAnp(theta)), Degrees(phi)};
 }
 
-// ELP 2000-82B without its terms below a microradian (0.2 arc seconds): the
-// longitude moves by less than a thousandth of a degree, and the Moon costs
-// a thirtieth of the full series.
-constexpr double LunarTruncation = 1e-6;
+double Longitude(const Vector &v)
+{
+    return Spherical(v)[0];
+}
 
-struct Rect {
-    double x, y, z;
+// The Julian epoch of a terrestrial-time Julian day, for ERFA's long-term
+// precession.
+double Epoch(double tt)
+{
+    return eraEpj(tt, 0);
+}
+
+// The ICRS's axes from the ecliptic of J2000's.
+const Matrix &EquatorialOfJ2000()
+{
+    static const Matrix m = [] {
+        Matrix toEcliptic, fromEcliptic;
+        eraLtecm(2000.0, toEcliptic.r);
+        eraTr(toEcliptic.r, fromEcliptic.r);
+        return fromEcliptic;
+    }();
+    return m;
+}
+
+// From the ecliptic of J2000 to the mean ecliptic and equinox of the date,
+// by the long-term precession (Vondrák, Capitaine and Wallace 2011), which
+// agrees with the IAU 2006 model over the centuries near 2000 and stays good
+// across the calendar's whole span, 1601 to 9999.
+Matrix EclipticOfDate(double tt)
+{
+    Matrix toDate, fromJ2000 = EquatorialOfJ2000(), product;
+    eraLtecm(Epoch(tt), toDate.r);
+    eraRxr(toDate.r, fromJ2000.r, product.r);
+    return product;
+}
+
+// A heliocentric place of J2000, au. Called with the lock held.
+Vector Heliocentric(Body planet, double tt)
+{
+    ln_helio_posn place{};
+    Theories[static_cast<std::size_t>(planet)](tt, &place);
+    Vector v;
+    eraS2p(place.L * ERFA_DD2R, place.B * ERFA_DD2R, place.R, v.p);
+    return v;
+}
+
+// The Moon's geocentric place of J2000, au. Called with the lock held.
+Vector Lunar(double tt, double truncation)
+{
+    ln_rect_posn moon{};
+    ln_get_lunar_geo_posn(tt, &moon, truncation);
+    const double kilometresPerAu = ERFA_DAU / 1000;
+    return {{moon.X / kilometresPerAu, moon.Y / kilometresPerAu, moon.Z / kilometresPerAu}};
+}
+
+// A geometric geocentric place of J2000, with the Earth's heliocentric one
+// already known. Called with the lock held.
+Vector Geocentric(Body body, double tt, const Vector &earth)
+{
+    if (body == Body::Moon)
+        return Lunar(tt, LunarTruncation);
+    return Minus(Heliocentric(body, tt), earth);
+}
+
+// The Sun, the planets and the Moon, as the apparent place needs them.
+enum class Target { Sun, Moon, Planet };
+
+// Everything an apparent place needs of one instant: the Earth's place and
+// velocity, and the rotation to the true equator of the date.
+struct Observer {
+    Vector earth;    // heliocentric, ecliptic of J2000, au
+    Vector velocity; // of the Earth, ecliptic of J2000, au a day
+    Matrix toTrueEquator;
+    double trueObliquity; // radians
 };
 
-// Called with the lock held.
-ln_helio_posn HelioOfDate(Body planet, double jde)
+Observer ObserverAt(double tt)
 {
-    ln_helio_posn p{};
-    Theories[static_cast<std::size_t>(planet)](jde, &p);
-    if (planet == Body::Pluto)
-        p.L += PrecessionSinceJ2000(jde);
-    return p;
-}
-
-Rect ToRect(const ln_helio_posn &p)
-{
-    const double l = Radians(p.L), b = Radians(p.B);
-    return {p.R * std::cos(b) * std::cos(l), p.R * std::cos(b) * std::sin(l), p.R * std::sin(b)};
-}
-
-ln_lnlat_posn ToEcliptic(Rect r)
-{
-    return {Normalised(Degrees(std::atan2(r.y, r.x))),
-            Degrees(std::atan2(r.z, std::hypot(r.x, r.y)))};
-}
-
-// A planet's heliocentric place as seen from the Earth's.
-ln_lnlat_posn FromEarth(const ln_helio_posn &place, Rect earth)
-{
-    const Rect p = ToRect(place);
-    return ToEcliptic({p.x - earth.x, p.y - earth.y, p.z - earth.z});
-}
-
-// The geocentric ecliptic place of one body, with the Earth's heliocentric
-// place already known. Called with the lock held.
-ln_lnlat_posn GeocentricOfDate(Body body, double jde, Rect earth)
-{
-    if (body == Body::Moon) {
-        ln_lnlat_posn moon{};
-        ln_get_lunar_ecl_coords(jde, &moon, LunarTruncation);
-        moon.lng = Normalised(moon.lng);
-        return moon;
+    Observer observer;
+    {
+        const std::lock_guard held(LibraryLock());
+        observer.earth = Heliocentric(Body::Earth, tt);
+        const Vector ahead = Heliocentric(Body::Earth, tt + VelocityStep);
+        const Vector behind = Heliocentric(Body::Earth, tt - VelocityStep);
+        for (int i = 0; i < 3; ++i)
+            observer.velocity.p[i] = (ahead.p[i] - behind.p[i]) / (2 * VelocityStep);
     }
-    return FromEarth(HelioOfDate(body, jde), earth);
+    // Nutation (IAU 2006/2000A) on the long-term precession's mean equator,
+    // whose mean obliquity is the angle between the two poles of the date.
+    const double epoch = Epoch(tt);
+    Vector equatorPole, eclipticPole;
+    eraLtpequ(epoch, equatorPole.p);
+    eraLtpecl(epoch, eclipticPole.p);
+    const double meanObliquity = std::acos(eraPdp(equatorPole.p, eclipticPole.p));
+    double dpsi = 0, deps = 0;
+    eraNut06a(ERFA_DJM0, tt - ERFA_DJM0, &dpsi, &deps);
+    Matrix precession, nutation;
+    eraLtpb(epoch, precession.r);
+    eraNumat(meanObliquity, dpsi, deps, nutation.r);
+    eraRxr(nutation.r, precession.r, observer.toTrueEquator.r);
+    observer.trueObliquity = meanObliquity + deps;
+    return observer;
 }
 
-Rect EarthOfDate(double jde)
+// The body as the light that reaches the Earth at `tt` left it, from the
+// Earth, ecliptic of J2000, au: the planets at the time of departure, the
+// Moon as well, moved along with the Earth's motion in the meantime.
+Vector Astrometric(Target target, Body body, double tt, const Observer &observer)
 {
-    return ToRect(HelioOfDate(Body::Earth, jde));
+    if (target == Target::Sun)
+        return {{-observer.earth.p[0], -observer.earth.p[1], -observer.earth.p[2]}};
+    const std::lock_guard held(LibraryLock());
+    if (target == Target::Moon) {
+        const double lightTime = Length(Lunar(tt, WholeSeries)) / ERFA_DC;
+        const Vector moon = Lunar(tt - lightTime, WholeSeries);
+        Vector seen;
+        for (int i = 0; i < 3; ++i)
+            seen.p[i] = moon.p[i] - observer.velocity.p[i] * lightTime;
+        return seen;
+    }
+    Vector seen = Minus(Heliocentric(body, tt), observer.earth);
+    for (int pass = 0; pass < 3; ++pass)
+        seen = Minus(Heliocentric(body, tt - Length(seen) / ERFA_DC), observer.earth);
+    return seen;
+}
+
+Place Apparent(Target target, Body body, Instant when)
+{
+    const Observer observer = ObserverAt(when.tt);
+    const Vector seenJ2000 = Astrometric(target, body, when.tt, observer);
+    const Matrix &toIcrs = EquatorialOfJ2000();
+    const Vector seen = Rotated(toIcrs, seenJ2000);
+    const Vector earth = Rotated(toIcrs, observer.earth);
+    const double sunDistance = Length(earth);
+
+    Vector direction = Unit(seen);
+    if (target == Target::Planet) {
+        // The Sun bends the light on its way past.
+        Vector fromSun = Unit(Rotated(toIcrs, Plus(seenJ2000, observer.earth)));
+        Vector sunToEarth = Unit(earth);
+        Vector bent;
+        eraLd(1.0, direction.p, fromSun.p, sunToEarth.p, sunDistance, 0, bent.p);
+        direction = bent;
+    }
+    // The Earth's motion: the heliocentric velocity stands in for the
+    // barycentric one, which differs by the Sun's 13 m/s at most (0.01").
+    Vector velocity = Rotated(toIcrs, observer.velocity);
+    for (double &component : velocity.p)
+        component /= ERFA_DC;
+    Vector aberrated;
+    eraAb(direction.p, velocity.p, sunDistance, std::sqrt(1 - eraPdp(velocity.p, velocity.p)),
+          aberrated.p);
+    direction = aberrated;
+
+    const Vector equatorial = Rotated(observer.toTrueEquator, direction);
+    Matrix toEcliptic;
+    eraIr(toEcliptic.r);
+    eraRx(observer.trueObliquity, toEcliptic.r);
+    const Vector ecliptic = Rotated(toEcliptic, equatorial);
+
+    const auto [ra, dec] = Spherical(equatorial);
+    const auto [longitude, latitude] = Spherical(ecliptic);
+    return {longitude, latitude, ra, dec, Length(seen)};
 }
 
 } // namespace
 
+Instant AtUniversalTime(double julianDay)
+{
+    return {julianDay, julianDay + DeltaT(julianDay) / ERFA_DAYSEC};
+}
+
+Instant AtTerrestrialTime(double julianDay)
+{
+    // ΔT changes by far less than a second in a minute: two rounds settle it.
+    double ut = julianDay - DeltaT(julianDay) / ERFA_DAYSEC;
+    ut = julianDay - DeltaT(ut) / ERFA_DAYSEC;
+    return {ut, julianDay};
+}
+
 double HeliocentricLongitude(Body planet, double julianDay)
 {
-    const double jde = ln_get_jde(julianDay);
+    const double tt = AtUniversalTime(julianDay).tt;
+    const Matrix toDate = EclipticOfDate(tt);
     const std::lock_guard held(LibraryLock());
-    return Normalised(HelioOfDate(planet, jde).L);
+    return Longitude(Rotated(toDate, Heliocentric(planet, tt)));
 }
 
 double GeocentricLongitude(Body body, double julianDay)
@@ -131,44 +293,45 @@ double GeocentricLongitude(Body body, double julianDay)
     return longitude;
 }
 
-Direction GeocentricDirection(Body body, double julianDay)
+Place ApparentPlace(Body body, Instant when)
 {
-    const double jde = ln_get_jde(julianDay);
-    const std::lock_guard held(LibraryLock());
-    ln_lnlat_posn ecliptic = GeocentricOfDate(body, jde, EarthOfDate(jde));
-    ln_equ_posn equatorial{};
-    ln_get_equ_from_ecl(&ecliptic, jde, &equatorial);
-    return {ecliptic.lng, Normalised(equatorial.ra)};
+    return Apparent(body == Body::Moon ? Target::Moon : Target::Planet, body, when);
+}
+
+Place ApparentSun(Instant when)
+{
+    return Apparent(Target::Sun, Body::Earth, when);
 }
 
 void GeocentricLongitudes(const Body *bodies, std::size_t count, double julianDay, double *out)
 {
-    const double jde = ln_get_jde(julianDay);
+    const double tt = AtUniversalTime(julianDay).tt;
+    const Matrix toDate = EclipticOfDate(tt);
     const std::lock_guard held(LibraryLock());
-    const Rect earth = EarthOfDate(jde);
+    const Vector earth = Heliocentric(Body::Earth, tt);
     for (std::size_t i = 0; i < count; ++i)
-        out[i] = GeocentricOfDate(bodies[i], jde, earth).lng;
+        out[i] = Longitude(Rotated(toDate, Geocentric(bodies[i], tt, earth)));
 }
 
 Sky SkyAt(double julianDay)
 {
-    const double jde = ln_get_jde(julianDay);
+    const double tt = AtUniversalTime(julianDay).tt;
+    const Matrix toDate = EclipticOfDate(tt);
     const std::lock_guard held(LibraryLock());
     Sky sky;
-    const ln_helio_posn earthPlace = HelioOfDate(Body::Earth, jde);
-    const Rect earth = ToRect(earthPlace);
+    const Vector earth = Heliocentric(Body::Earth, tt);
     for (std::size_t i = 0; i < Theories.size(); ++i) {
         const auto body = static_cast<Body>(i);
         if (body == Body::Earth) {
-            sky.heliocentric[i] = Normalised(earthPlace.L);
+            sky.heliocentric[i] = Longitude(Rotated(toDate, earth));
             continue;
         }
-        const ln_helio_posn place = HelioOfDate(body, jde);
-        sky.heliocentric[i] = Normalised(place.L);
-        sky.geocentric[i] = FromEarth(place, earth).lng;
+        const Vector place = Heliocentric(body, tt);
+        sky.heliocentric[i] = Longitude(Rotated(toDate, place));
+        sky.geocentric[i] = Longitude(Rotated(toDate, Minus(place, earth)));
     }
     sky.geocentric[static_cast<std::size_t>(Body::Moon)] =
-        GeocentricOfDate(Body::Moon, jde, earth).lng;
+        Longitude(Rotated(toDate, Lunar(tt, LunarTruncation)));
     return sky;
 }
 

@@ -1,9 +1,24 @@
 #pragma once
 
-// The real sky from a planetary theory (libnova: VSOP87 for the planets,
-// ELP 2000-82B for the Moon, Meeus' series for Pluto). Every angle is in
-// degrees in [0, 360), on the ecliptic and equinox of the date. Instants are
-// Julian days in universal time.
+// The real sky from planetary theories: VSOP87 for the planets, ELP 2000-82B
+// for the Moon and Meeus' series for Pluto, as libnova computes them, all on
+// the ecliptic and equinox of J2000. Every place leaves this adapter on the
+// ecliptic and equinox of the date, brought there by ERFA's precession and
+// nutation, the same way for every body.
+//
+// Two kinds of place:
+// - geometric, mean ecliptic and equinox of the date: where a body is at the
+//   instant itself. The views, the alignment finder and every search take
+//   these; they differ from the apparent places by a hundredth of a degree
+//   at most;
+// - apparent, true ecliptic and equator of the date: as an almanac prints
+//   them, with light time, the Sun's light deflection, aberration and
+//   nutation, right ascension from the true equator. The Stats page shows
+//   these.
+//
+// Angles are in degrees, longitudes and right ascensions in [0, 360).
+// Instants are Julian days in universal time (UT1); the theories run on
+// terrestrial time, TT = UT + ΔT (model/deltat.h).
 //
 // libnova keeps the last result of each theory in static storage, so its
 // calls are serialised here: these functions may be called from any thread.
@@ -17,22 +32,37 @@ namespace truesky {
 // The Julian day of 1 January 2002, 0 h universal time.
 inline constexpr double EpochJulianDay = 2452275.5;
 
+// One instant on both clocks, as Julian days.
+struct Instant {
+    double ut; // universal time
+    double tt; // terrestrial time, the theories' uniform time
+};
+Instant AtUniversalTime(double julianDay);
+Instant AtTerrestrialTime(double julianDay);
+
 // Seen from the Sun: every planet, the Earth included (not the Moon).
+// Geometric, mean ecliptic and equinox of the date.
 double HeliocentricLongitude(Body planet, double julianDay);
 
-// Seen from the centre of the Earth: every body but the Earth. Geometric:
-// the planets' places at the instant itself, without light time.
+// Seen from the centre of the Earth: every body but the Earth. Geometric,
+// mean ecliptic and equinox of the date.
 double GeocentricLongitude(Body body, double julianDay);
 
-// The same direction as GeocentricLongitude, with its right ascension.
-struct Direction {
-    double longitude;      // ecliptic, degrees
-    double rightAscension; // degrees
+// An apparent geocentric place.
+struct Place {
+    double longitude;      // true ecliptic of the date
+    double latitude;       //
+    double rightAscension; // true equator and equinox of the date
+    double declination;    //
+    double distance;       // from the Earth's centre, au
 };
-Direction GeocentricDirection(Body body, double julianDay);
+// Every body but the Earth.
+Place ApparentPlace(Body body, Instant when);
+Place ApparentSun(Instant when);
 
 // Everything the scene needs for one instant, worked out together: the
-// Earth's place is computed once for all nine planets.
+// Earth's place is computed once for all nine planets. Geometric, mean
+// ecliptic and equinox of the date.
 struct Sky {
     std::array<double, 10> heliocentric{}; // by Body; the Moon's stays 0
     std::array<double, 10> geocentric{};   // by Body; the Earth's stays 0
@@ -40,8 +70,8 @@ struct Sky {
 Sky SkyAt(double julianDay);
 
 // The geocentric longitudes of the chosen bodies alone (not the Earth), in
-// their order, into `out`: the alignment finder's day. The Earth's place is
-// worked out once for all of them.
+// their order, into `out`: the alignment finder's day. Geometric, mean
+// ecliptic and equinox of the date, as GeocentricLongitude.
 void GeocentricLongitudes(const Body *bodies, std::size_t count, double julianDay, double *out);
 
 } // namespace truesky

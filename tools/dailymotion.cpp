@@ -1,6 +1,7 @@
-// Prints the most each planet's true geocentric longitude moves between two
+// Prints the most each body's true geocentric longitude moves between two
 // instants one day apart, over every day of a span of years: the figures
-// behind the alignment finder's daily motion bounds.
+// behind the alignment finder's daily motion bounds and the spans over which
+// each true place is trusted. The Sun's is the Earth's heliocentric motion.
 // Usage: heliodial_dailymotion [first year] [last year]   (1600 2600)
 #include "model/catalogue.h"
 #include "model/truesky.h"
@@ -20,13 +21,21 @@ int main(int argc, char **argv)
                (day - sys_days{Epoch}).count(); // whole days from the epoch
     };
 
-    const auto &planets = AlignmentPlanets;
-    std::array<double, 8> previous{}, current{}, most{};
+    constexpr std::size_t Planets = AlignmentPlanets.size();
+    std::array<Body, Planets + 1> bodies{};
+    std::copy(AlignmentPlanets.begin(), AlignmentPlanets.end(), bodies.begin());
+    bodies[Planets] = Body::Moon;
+    // The bodies, then the Sun.
+    std::array<double, Planets + 2> previous{}, current{}, most{};
+    const auto sky = [&](double day, auto &out) {
+        truesky::GeocentricLongitudes(bodies.data(), bodies.size(), day, out.data());
+        out.back() = truesky::HeliocentricLongitude(Body::Earth, day);
+    };
     const double from = julianDay(firstYear), to = julianDay(lastYear);
-    truesky::GeocentricLongitudes(planets.data(), planets.size(), from, previous.data());
+    sky(from, previous);
     for (double day = from + 1; day <= to; day += 1) {
-        truesky::GeocentricLongitudes(planets.data(), planets.size(), day, current.data());
-        for (std::size_t i = 0; i < planets.size(); ++i) {
+        sky(day, current);
+        for (std::size_t i = 0; i < current.size(); ++i) {
             double moved = std::fabs(current[i] - previous[i]);
             if (moved > 180)
                 moved = 360 - moved;
@@ -34,6 +43,8 @@ int main(int argc, char **argv)
             previous[i] = current[i];
         }
     }
-    for (std::size_t i = 0; i < planets.size(); ++i)
-        std::printf("%-8s %.6f\n", std::string(BodyName(planets[i])).c_str(), most[i]);
+    for (std::size_t i = 0; i < most.size(); ++i) {
+        const std::string name = i < bodies.size() ? std::string(BodyName(bodies[i])) : "Sun";
+        std::printf("%-8s %.6f\n", name.c_str(), most[i]);
+    }
 }
