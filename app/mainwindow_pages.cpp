@@ -93,6 +93,7 @@ ViewSwitches TForm1::switches() const
 {
     ViewSwitches on;
     on.date = ShortDateText(options().DateTimePicker1->day());
+    on.year = options().DateTimePicker1->day().year();
     on.north = HemisphereSign == -1;
     on.truePositions = TruePositions;
     on.astrology = AstrologyArrangement;
@@ -301,7 +302,7 @@ void TForm1::FillStatsTable()
                                                {&body(Body::Pluto), iFarEarth, iFarPluto}};
     for (StatsTable::Column &column : columns)
         column.sky = trueStatsFigures(*column.body);
-    m_stats->showSource(TruePositions);
+    m_stats->showSource(TruePositions, TrustCaution(options().DateTimePicker1->day().year()));
     if (!m_stats->fill(columns, HemisphereSign))
         reportCalculationError();
 }

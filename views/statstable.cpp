@@ -86,17 +86,24 @@ StatsTable::StatsTable(QWidget *page)
 
     source = new QLabel(panel);
     source->setObjectName(QStringLiteral("lblSource"));
-    source->setGeometry(8, 281, 721, 16);
+    source->setGeometry(8, 281, 721, 48);
+    source->setWordWrap(true);
+    source->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     showSource(false);
 }
 
-void StatsTable::showSource(bool truePositions) const
+void StatsTable::showSource(bool truePositions, const QString &untrusted) const
 {
-    const QString text =
-        truePositions ? QStringLiteral("Figures of the true positions: the planets from VSOP87, "
-                                       "the Moon from ELP 2000-82B, Pluto from Meeus' series.")
-                      : QStringLiteral("Figures of the classic model: circular orbits at "
-                                       "constant speed from 1 January 2002.");
+    QString text =
+        truePositions
+            ? QStringLiteral("Figures of the true positions: geocentric angle and right ascension "
+                             "are apparent places of the date, with light time, aberration and "
+                             "nutation, as almanacs print them; the planets from VSOP87, the "
+                             "Moon from ELP 2000-82B, Pluto from Meeus' series.")
+            : QStringLiteral("Figures of the classic model: circular orbits at "
+                             "constant speed from 1 January 2002.");
+    if (truePositions && !untrusted.isEmpty())
+        text += QLatin1Char(' ') + untrusted;
     source->setText(text);
     grid->setToolTip(text);
     // The classic page keeps the look it has always had: the table's tip

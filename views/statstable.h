@@ -50,8 +50,10 @@ public:
     // One column of figures, in the user's number format.
     bool fillColumn(const TPlanet &planet, int column, std::int32_t hemisphereSign,
                     const std::optional<TrueFigures> &sky = {}) const;
-    // Names the source of the figures under the table.
-    void showSource(bool truePositions) const;
+    // Names the source of the figures under the table, and with true
+    // positions, the caution `untrusted` when some figures cannot be
+    // trusted for the date.
+    void showSource(bool truePositions, const QString &untrusted = {}) const;
     // The table as the page shows it, one line a row, the cells' texts
     // separated by tabs: the bodies' names first, then a line a figure.
     QString text() const;

@@ -1,6 +1,27 @@
 #include "views/viewdescription.h"
 
+#include "model/reliableyears.h"
+
 #include <QStringList>
+
+QString TrustCaution(int year)
+{
+    const std::vector<Body> beyond = truesky::BodiesBeyondTheirYears(year);
+    if (beyond.empty())
+        return {};
+    QStringList names;
+    for (const Body body : beyond) {
+        const QString name = QString::fromLatin1(BodyName(body).data(),
+                                                 static_cast<qsizetype>(BodyName(body).size()));
+        names << (body == Body::Earth || body == Body::Moon ? QStringLiteral("the ") + name : name);
+    }
+    const QString last = names.takeLast();
+    const QString listed =
+        names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("In %1 the true places of %2 are not good to a tenth of a degree.")
+        .arg(year)
+        .arg(listed);
+}
 
 QString DescribeView(const QString &caption, const ViewSwitches &switches)
 {
@@ -12,6 +33,11 @@ QString DescribeView(const QString &caption, const ViewSwitches &switches)
                                         : QStringLiteral("classic model"),
                  switches.astrology ? QStringLiteral("astrological")
                                     : QStringLiteral("astronomical"));
+    if (switches.truePositions) {
+        const QString caution = TrustCaution(switches.year);
+        if (!caution.isEmpty())
+            text += QLatin1Char(' ') + caution;
+    }
     QStringList shown;
     if (switches.orbits)
         shown << QStringLiteral("orbits");

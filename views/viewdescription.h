@@ -4,7 +4,8 @@
 
 // What the views show beyond the bodies: the status date and the switches.
 struct ViewSwitches {
-    QString date; // as the title shows it
+    QString date;    // as the title shows it
+    int year = 2000; // of the status date
     bool north = false;
     bool truePositions = false;
     bool astrology = false;
@@ -20,3 +21,7 @@ struct ViewSwitches {
 // The accessible description of a view: its caption, the status date, the
 // hemisphere, the model and zodiac, and every switch that is on.
 QString DescribeView(const QString &caption, const ViewSwitches &switches);
+
+// With true positions, the sentence that names the bodies whose places
+// cannot be trusted to a tenth of a degree in a year; empty when all can.
+QString TrustCaution(int year);

@@ -3,12 +3,16 @@
 #include "model/truesky.h"
 #include "support/apptest.h"
 #include "support/userinput.h"
+#include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/moonphase.h"
 #include "views/picture.h"
 #include "views/radiogroup.h"
 #include "views/statstable.h"
+#include "views/viewpanel.h"
 
+#include <QAccessible>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +21,9 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +64,30 @@ class TestTruePositions : public AppTest {
                 return picture;
         }
         return -1;
+    }
+
+    void openStatsPage()
+    {
+        app->show();
+        QVERIFY(user::Activate(&form()));
+        QTabBar *tabs = form().TabbedNotebook1->tabBar();
+        user::Click(tabs, tabs->tabRect(TForm1::StatsPage).center());
+        QCOMPARE(form().TabbedNotebook1->currentIndex(), int(TForm1::StatsPage));
+    }
+
+    // A body's cell in the Stats page's table, by row.
+    QString cell(int row, Body body)
+    {
+        const int column = 1 + std::array{0, 1, 2, 4, 5, 6, 7, 8, 9, 3}[std::size_t(body)];
+        return form().StringGrid1->item(row, column)->text();
+    }
+
+    QString sourceNote() { return form().findChild<QLabel *>(QStringLiteral("lblSource"))->text(); }
+
+    QString viewDescription()
+    {
+        QAccessibleInterface *const face = QAccessible::queryAccessibleInterface(form().AllPanel);
+        return face ? face->text(QAccessible::Description) : QString();
     }
 
     TFAlignment &finder()
@@ -204,6 +234,49 @@ private slots:
         QLabel *source = form().findChild<QLabel *>(QStringLiteral("lblSource"));
         QVERIFY(source && source->isHidden());
         QVERIFY(form().StringGrid1->toolTip().contains(QStringLiteral("classic model")));
+    }
+
+    // The page shows apparent places of the date, as an almanac prints them.
+    // On 7 December 2026 at 17:34 UT the geocentric right ascensions of
+    // the date are 16h01m for Mercury and 15h52m for the Moon (an
+    // independent ephemeris); places on the ecliptic of J2000 would read
+    // 15:59 and 15:50.
+    void theStatsPageShowsApparentPlacesOfTheDate()
+    {
+        startApp(QDate(2026, 12, 7), TrueChosen);
+        // The status time is 17:34 on the local clock, UT in this test.
+        QVERIFY(std::fabs(panel().DateTimePicker1->julianDay() - 2461382.2320907) < 1e-6);
+        openStatsPage();
+        QCOMPARE(cell(3, Body::Mercury), QStringLiteral("16:01"));
+        QCOMPARE(cell(3, Body::Moon), QStringLiteral("15:52"));
+        QVERIFY(sourceNote().contains(QStringLiteral("apparent places of the date")));
+        // All ten bodies are trusted in 2026.
+        QVERIFY(!sourceNote().contains(QStringLiteral("not good")));
+        QVERIFY(!viewDescription().contains(QStringLiteral("not good")));
+    }
+
+    // Pluto's series is made for 1885 to 2099: stepping into 2100 on the
+    // Stats page's calendar, the page and the views say so.
+    void thePageNamesTheBodiesItCannotTrust()
+    {
+        startApp(QDate(2099, 12, 30), TrueChosen);
+        openStatsPage();
+        QVERIFY(!sourceNote().contains(QStringLiteral("not good")));
+        user::Click(form().lblStatusDate, {4, 8});
+        QTableView *days = form().MonthCalendar1->findChild<QTableView *>();
+        QVERIFY(days && days->isVisible());
+        user::Key(days, Qt::Key_Right);
+        user::Key(days, Qt::Key_Right);
+        QCOMPARE(panel().DateTimePicker1->day(), QDate(2100, 1, 1));
+        const QString caution =
+            QStringLiteral("In 2100 the true places of Pluto are not good to a tenth of a degree.");
+        QVERIFY2(sourceNote().endsWith(caution), qPrintable(sourceNote()));
+        QCOMPARE(form().StringGrid1->toolTip(), sourceNote());
+        QVERIFY2(viewDescription().contains(caution), qPrintable(viewDescription()));
+
+        // The classic model names no such thing.
+        form().Classicmodel1->trigger();
+        QVERIFY(!viewDescription().contains(QStringLiteral("not good")));
     }
 
     // The eclipses of 2026: the phase picture follows the true elongation.
