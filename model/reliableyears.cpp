@@ -26,7 +26,9 @@ struct Trust {
 // - Pluto's series (Meeus, Astronomical Algorithms, 2nd ed., chapter 37):
 //   made for the years 1885 to 2099 only.
 // The fastest motions are the largest changes in 24 hours over 1600 to 2600
-// (tools/dailymotion.cpp), raised by a tenth.
+// (tools/dailymotion.cpp), raised by a tenth and rounded up: measured
+// 2.2036, 1.2589, 1.0201 (the Sun), 0.7917, 0.2429, 0.1307, 0.0633, 0.0381,
+// 0.0405 and 15.3916 degrees (the Moon).
 constexpr std::array<Trust, 10> Trusts{{
     {{1601, 6000}, 2.43},  // Mercury
     {{1601, 6000}, 1.39},  // Venus
@@ -37,7 +39,7 @@ constexpr std::array<Trust, 10> Trusts{{
     {{1601, 8000}, 0.070}, // Uranus
     {{1601, 8000}, 0.042}, // Neptune
     {{1885, 2099}, 0.045}, // Pluto
-    {{1601, 9999}, 16.9},  // the Moon
+    {{1601, 9999}, 16.94}, // the Moon
 }};
 
 constexpr double SecondsPerDay = 86400;
