@@ -115,6 +115,7 @@ class TestAlmanac : public QObject {
     Q_OBJECT
 
     Worst sunWorst, bodyWorst, raWorst, shadowWorst, seasonWorst;
+    std::array<Worst, 10> planetWorst;
 
 private slots:
     // The Sun's apparent longitude is 0, 90, 180 or 270 degrees at the
@@ -218,6 +219,90 @@ private slots:
                  qPrintable(QStringLiteral("declination %1\"").arg(decOff * 3600)));
     }
 
+    // Apparent places of the date from two independent ephemerides of the
+    // Jet Propulsion Laboratory:
+    // - DE405 through the U.S. Naval Observatory's NOVAS, as the tests of
+    //   the Skyfield library quote them (test_against_novas.py), at TT;
+    // - JPL Horizons' geocentric tables (DE440/441), "a-appar" right
+    //   ascension and declination and the ecliptic longitude of the date
+    //   ObsEcLon, at UT, as quoted verbatim in public test code.
+    void planetsAgainstJplEphemerides_data()
+    {
+        QTest::addColumn<int>("body");
+        QTest::addColumn<int>("clock");
+        QTest::addColumn<double>("julianDay");
+        QTest::addColumn<double>("rightAscension"); // degrees
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("longitude"); // NaN when not given
+        const int tt = int(Clock::Terrestrial), ut = int(Clock::Universal);
+        const double none = std::nan("");
+        const auto novas = [&](const char *row, Body body, double jd, double hours,
+                               double degrees) {
+            QTest::newRow(row) << int(body) << tt << jd << hours * 15 << degrees << none;
+        };
+        novas("Mercury 1969, DE405", Body::Mercury, 2440423.345833333, 7.874971625095716,
+              22.415970392044663);
+        novas("Mercury 2012, DE405", Body::Mercury, 2456164.5, 9.307566088097712,
+              16.631743449679668);
+        novas("Mars 1990, DE405", Body::Mars, 2448031.5, 23.536847630733252, -4.935089760397493);
+        novas("Mars 2012, DE405", Body::Mars, 2456164.5, 13.9057161859901, -12.184654273116957);
+        novas("Jupiter 1969, DE405", Body::Jupiter, 2440423.345833333, 12.07798204538282,
+              0.8216129394812306);
+        novas("Jupiter 2012, DE405", Body::Jupiter, 2456164.5, 4.835670404865467,
+              21.670586389437943);
+        novas("Saturn 1990, DE405", Body::Saturn, 2448031.5, 19.805277718955743,
+              -20.958164640919684);
+        novas("Uranus 2012, DE405", Body::Uranus, 2456164.5, 0.5005500654503398,
+              2.4297793410408026);
+        novas("Neptune 1969, DE405", Body::Neptune, 2440423.345833333, 15.608486730597074,
+              -17.58379328551931);
+        novas("Pluto 1969, DE405", Body::Pluto, 2440423.345833333, 11.989232654068259,
+              16.792242650891883);
+        novas("Pluto 1990, DE405", Body::Pluto, 2448031.5, 15.208581663980876, -1.302239488315164);
+        novas("Pluto 2012, DE405", Body::Pluto, 2456164.5, 18.501338273669152, -19.54122790974374);
+        QTest::newRow("Saturn 2015, Horizons")
+            << int(Body::Saturn) << ut << JulianDay(2015, 8, 10, 17, 9) << 236.54879 << -17.89171
+            << 238.3404810;
+        QTest::newRow("Mars 2021, Horizons")
+            << int(Body::Mars) << ut << JulianDay(2021, 1, 1) << 25.07558 << 11.34477 << 27.3576862;
+        const double newYear2020 = JulianDay(2020, 1, 1);
+        QTest::newRow("Mercury 2020, Horizons")
+            << int(Body::Mercury) << ut << newYear2020 << 274.82205 << -24.63572 << none;
+        QTest::newRow("Jupiter 2020, Horizons")
+            << int(Body::Jupiter) << ut << newYear2020 << 277.25910 << -23.17971 << none;
+        QTest::newRow("Uranus 2020, Horizons")
+            << int(Body::Uranus) << ut << newYear2020 << 30.66643 << 11.94191 << none;
+        QTest::newRow("Neptune 2020, Horizons")
+            << int(Body::Neptune) << ut << newYear2020 << 347.76053 << -6.36481 << none;
+    }
+    void planetsAgainstJplEphemerides()
+    {
+        QFETCH(int, body);
+        QFETCH(int, clock);
+        QFETCH(double, julianDay);
+        QFETCH(double, rightAscension);
+        QFETCH(double, declination);
+        QFETCH(double, longitude);
+        const truesky::Place place =
+            truesky::ApparentPlace(Body(body), At(static_cast<Clock>(clock), julianDay));
+        const QByteArray row = QTest::currentDataTag();
+        const double raOff = Difference(place.rightAscension, rightAscension);
+        const double decOff = place.declination - declination;
+        planetWorst[std::size_t(body)].note(raOff * std::cos(declination * Pi / 180), row);
+        planetWorst[std::size_t(body)].note(decOff, row);
+        // One second of time in right ascension, and as much in declination.
+        const double second = 15.0 / 3600;
+        QVERIFY2(std::fabs(raOff) <= second,
+                 qPrintable(QStringLiteral("right ascension %1 s").arg(raOff * 240)));
+        QVERIFY2(std::fabs(decOff) <= second,
+                 qPrintable(QStringLiteral("declination %1\"").arg(decOff * 3600)));
+        if (!std::isnan(longitude)) {
+            const double off = Difference(place.longitude, longitude);
+            planetWorst[std::size_t(body)].note(off, row);
+            QVERIFY2(std::fabs(off) <= 0.005, qPrintable(QStringLiteral("longitude %1").arg(off)));
+        }
+    }
+
     // NASA's Besselian elements of solar eclipses (Espenak, Five Millennium
     // Canon of Solar Eclipses, eclipse.gsfc.nasa.gov): at each set's origin
     // t0 (TD), the Moon's place x, y on the plane through the Earth's centre
@@ -318,6 +403,10 @@ private slots:
         report("Right ascensions and declinations", raWorst);
         report("Eclipse elements", shadowWorst);
         report("Season lengths (as the Sun's motion)", seasonWorst);
+        for (std::size_t i = 0; i < planetWorst.size(); ++i) {
+            if (!planetWorst[i].where.isEmpty())
+                report(BodyName(Body(i)).data(), planetWorst[i]);
+        }
     }
 };
 
