@@ -9,8 +9,8 @@
 // Two kinds of place:
 // - geometric, mean ecliptic and equinox of the date: where a body is at the
 //   instant itself. The views, the alignment finder and every search take
-//   these; they differ from the apparent places by a hundredth of a degree
-//   at most;
+//   these; they differ from the apparent places by 0.022° at most
+//   (Mercury; the Moon 0.006°);
 // - apparent, true ecliptic and equator of the date: as an almanac prints
 //   them, with light time, the Sun's light deflection, aberration and
 //   nutation, right ascension from the true equator. The Stats page shows

@@ -83,11 +83,11 @@ private slots:
                 QCOMPARE(sky.geocentric[i], truesky::GeocentricLongitude(body, julianDay));
                 QVERIFY2(sky.geocentric[i] >= 0 && sky.geocentric[i] < 360, name);
                 // The apparent place differs from the geometric one by light
-                // time, aberration and nutation: a hundredth of a degree or
-                // two at most (nutation alone reaches 0.005).
+                // time, aberration and nutation: 0.022 degrees at most, for
+                // Mercury (nutation alone reaches 0.005).
                 const truesky::Place seen =
                     truesky::ApparentPlace(body, truesky::AtUniversalTime(julianDay));
-                QVERIFY2(Apart(seen.longitude, sky.geocentric[i]) < 0.02, name);
+                QVERIFY2(Apart(seen.longitude, sky.geocentric[i]) < 0.025, name);
                 const double ra = seen.rightAscension;
                 QVERIFY2(ra >= 0 && ra < 360, name);
                 // Near the ecliptic, right ascension stays near the longitude.
