@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace deltat {
 
@@ -108,15 +109,21 @@ double Joined(double y, double edge, double observedAtEdge)
     return Modelled(y) + (observedAtEdge - Modelled(edge)) * weight;
 }
 
+// The rows on either side of a year within a table.
+template <std::size_t N> std::pair<Row, Row> Around(const std::array<Row, N> &table, double year)
+{
+    auto after = std::upper_bound(table.begin(), table.end(), year,
+                                  [](double y, const Row &row) { return y < row.year; });
+    if (after == table.begin())
+        ++after;
+    if (after == table.end())
+        --after;
+    return {*std::prev(after), *after};
+}
+
 double Interpolated(double y)
 {
-    const auto after =
-        std::upper_bound(Tabulated.begin(), Tabulated.end(), y,
-                         [](double year, const Row &row) { return year < row.year; });
-    if (after == Tabulated.end())
-        return Tabulated.back().seconds;
-    const Row &b = *after;
-    const Row &a = *std::prev(after);
+    const auto [a, b] = Around(Tabulated, y);
     return a.seconds + (b.seconds - a.seconds) * (y - a.year) / (b.year - a.year);
 }
 
@@ -177,12 +184,7 @@ double Uncertainty(double year)
         const double centuries = (year - LastTabulated) / 100;
         return TableUncertainty.back().seconds + RandomWalkSeconds * std::pow(centuries, 1.5);
     }
-    const auto after = std::upper_bound(TableUncertainty.begin(), TableUncertainty.end(), year,
-                                        [](double y, const Row &row) { return y < row.year; });
-    if (after == TableUncertainty.end())
-        return TableUncertainty.back().seconds;
-    const Row &b = *after;
-    const Row &a = *std::prev(after);
+    const auto [a, b] = Around(TableUncertainty, year);
     const double f = (year - a.year) / (b.year - a.year);
     return std::exp(std::log(a.seconds) + (std::log(b.seconds) - std::log(a.seconds)) * f);
 }
