@@ -1,5 +1,6 @@
 #include "model/reliableyears.h"
 
+#include "model/dailymotion.h"
 #include "model/deltat.h"
 
 #include <array>
@@ -8,13 +9,7 @@ namespace truesky {
 
 namespace {
 
-// What each theory promises, and how fast the body's direction can move.
-struct Trust {
-    YearSpan theory;
-    double fastestDegreesPerDay; // geocentric; the Earth's is the Sun's
-};
-
-// The theories' spans:
+// The theories' spans, by Body:
 // - VSOP87 (Bretagnon and Francou 1988, A&A 202, 309): better than one arc
 //   second for 4000 years on either side of J2000 for Mercury, Venus, the
 //   Earth and Mars, 2000 years for Jupiter and Saturn, 6000 years for
@@ -25,42 +20,39 @@ struct Trust {
 //   the calendar its error is ruled by ΔT long before the theory's own.
 // - Pluto's series (Meeus, Astronomical Algorithms, 2nd ed., chapter 37):
 //   made for the years 1885 to 2099 only.
-// The fastest motions are the largest changes in 24 hours over 1600 to 2600
-// (tools/dailymotion.cpp), raised by a tenth and rounded up: measured
-// 2.2036, 1.2589, 1.0201 (the Sun), 0.7917, 0.2429, 0.1307, 0.0633, 0.0381,
-// 0.0405 and 15.3916 degrees (the Moon).
-constexpr std::array<Trust, 10> Trusts{{
-    {{1601, 6000}, 2.43},  // Mercury
-    {{1601, 6000}, 1.39},  // Venus
-    {{1601, 6000}, 1.13},  // the Earth, and so the Sun
-    {{1601, 6000}, 0.88},  // Mars
-    {{1601, 4000}, 0.27},  // Jupiter
-    {{1601, 4000}, 0.144}, // Saturn
-    {{1601, 8000}, 0.070}, // Uranus
-    {{1601, 8000}, 0.042}, // Neptune
-    {{1885, 2099}, 0.045}, // Pluto
-    {{1601, 9999}, 16.94}, // the Moon
+constexpr std::array<YearSpan, 10> TheorySpans{{
+    {1601, 6000}, // Mercury
+    {1601, 6000}, // Venus
+    {1601, 6000}, // the Earth, and so the Sun
+    {1601, 6000}, // Mars
+    {1601, 4000}, // Jupiter
+    {1601, 4000}, // Saturn
+    {1601, 8000}, // Uranus
+    {1601, 8000}, // Neptune
+    {1885, 2099}, // Pluto
+    {1601, 9999}, // the Moon
 }};
 
 constexpr double SecondsPerDay = 86400;
 
-// Whether ΔT's uncertainty leaves the body within the trusted angle.
-bool ClockGoodEnough(const Trust &trust, int year)
+// Whether ΔT's uncertainty leaves the body within the trusted angle: it
+// moves the body by at most its fastest daily motion for that long.
+bool ClockGoodEnough(Body body, int year)
 {
-    const double drift = deltat::Uncertainty(year) / SecondsPerDay * trust.fastestDegreesPerDay;
+    const double drift = deltat::Uncertainty(year) / SecondsPerDay * DailyMotionBound(body);
     return drift <= TrustedDegrees;
 }
 
-YearSpan Reliable(const Trust &trust)
+YearSpan Reliable(Body body)
 {
-    YearSpan span = trust.theory;
+    const YearSpan span = TheorySpans[static_cast<std::size_t>(body)];
     // ΔT is best known now and worse the further from now: walk out from
     // the present in both directions.
     constexpr int Present = 2000;
     int first = Present, last = Present;
-    while (first - 1 >= span.first && ClockGoodEnough(trust, first - 1))
+    while (first - 1 >= span.first && ClockGoodEnough(body, first - 1))
         --first;
-    while (last + 1 <= span.last && ClockGoodEnough(trust, last + 1))
+    while (last + 1 <= span.last && ClockGoodEnough(body, last + 1))
         ++last;
     return {first, last};
 }
@@ -71,8 +63,8 @@ YearSpan ReliableYears(Body body)
 {
     static const std::array<YearSpan, 10> spans = [] {
         std::array<YearSpan, 10> made{};
-        for (std::size_t i = 0; i < Trusts.size(); ++i)
-            made[i] = Reliable(Trusts[i]);
+        for (std::size_t i = 0; i < made.size(); ++i)
+            made[i] = Reliable(static_cast<Body>(i));
         return made;
     }();
     return spans[static_cast<std::size_t>(body)];

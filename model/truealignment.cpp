@@ -1,6 +1,7 @@
 #include "model/truealignment.h"
 
 #include "model/arithmetic.h"
+#include "model/dailymotion.h"
 #include "model/truesky.h"
 
 #include <algorithm>
@@ -10,25 +11,6 @@
 namespace alignment {
 
 namespace {
-
-// The most each longitude moved between two instants 24 hours apart, over
-// every day from 1600 to 2600 (tools/dailymotion.cpp), raised by a tenth and
-// rounded up: measured 2.2036, 1.2589, 0.7916, 0.2429, 0.1306, 0.0633,
-// 0.0380 and 0.0406 degrees.
-struct MotionBound {
-    Body planet;
-    double degreesPerDay;
-};
-constexpr std::array<MotionBound, 8> MotionBounds{{
-    {Body::Mercury, 2.43},
-    {Body::Venus, 1.39},
-    {Body::Mars, 0.88},
-    {Body::Jupiter, 0.27},
-    {Body::Saturn, 0.144},
-    {Body::Uranus, 0.070},
-    {Body::Neptune, 0.042},
-    {Body::Pluto, 0.045},
-}};
 
 // A skip shorter than this is not worth trusting the remembered pair for:
 // the other pairs are worked out as well, for a longer one.
@@ -115,15 +97,6 @@ std::int64_t DaysApart(const Query &query, std::size_t a, std::size_t b, double 
 
 } // namespace
 
-double DailyMotionBound(Body planet)
-{
-    for (const MotionBound &bound : MotionBounds) {
-        if (bound.planet == planet)
-            return bound.degreesPerDay;
-    }
-    return 360;
-}
-
 Result FindNextTrueAlignmentDayByDay(const Query &query)
 {
     const std::vector<Body> chosen = TickedPlanets(query);
@@ -150,7 +123,7 @@ Result FindNextTrueAlignment(const Query &query, SearchProgress *progress)
         return {};
     std::vector<double> bound(n);
     for (std::size_t i = 0; i < n; ++i)
-        bound[i] = DailyMotionBound(chosen[i]);
+        bound[i] = truesky::DailyMotionBound(chosen[i]);
 
     SearchRun run(query);
     const std::int64_t last = FirstDayPastTheEnd(query);

@@ -26,8 +26,4 @@ Result FindNextTrueAlignmentDayByDay(const Query &query);
 // the search goes and stops it when cancelled.
 Result FindNextTrueAlignment(const Query &query, SearchProgress *progress = nullptr);
 
-// The most a planet's geocentric longitude moves in one day, degrees, with
-// a margin (from 1600 to 2600).
-double DailyMotionBound(Body planet);
-
 } // namespace alignment

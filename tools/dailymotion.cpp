@@ -3,6 +3,7 @@
 // behind the alignment finder's daily motion bounds and the spans over which
 // each true place is trusted. The Sun's is the Earth's heliocentric motion.
 // Usage: heliodial_dailymotion [first year] [last year]   (1600 2600)
+#include "model/dailymotion.h"
 #include "model/catalogue.h"
 #include "model/truesky.h"
 
@@ -43,8 +44,12 @@ int main(int argc, char **argv)
             previous[i] = current[i];
         }
     }
+    // Each measured motion beside the bound the program uses for it.
     for (std::size_t i = 0; i < most.size(); ++i) {
-        const std::string name = i < bodies.size() ? std::string(BodyName(bodies[i])) : "Sun";
-        std::printf("%-8s %.6f\n", name.c_str(), most[i]);
+        const Body body = i < bodies.size() ? bodies[i] : Body::Earth;
+        const std::string name = i < bodies.size() ? std::string(BodyName(body)) : "Sun";
+        const double bound = truesky::DailyMotionBound(body);
+        std::printf("%-8s %.6f  bound %.3f%s\n", name.c_str(), most[i], bound,
+                    most[i] > bound ? "  EXCEEDED" : "");
     }
 }
