@@ -322,7 +322,7 @@ private:
     void choosePointerTarget(QAction *item);
     void chooseTruePositions(bool truePositions);
     void loadPositionSource();
-    std::optional<TrueFigures> trueStatsFigures(const TPlanet &planet) const;
+    std::optional<TrueFigures> trueStatsFigures(const TPlanet &planet);
     void buildMenus();
     void connectHandlers();
     void connectMenuHandlers();
@@ -357,6 +357,13 @@ private:
         truesky::Sky sky;
     };
     std::optional<SkyOfDay> m_sky;
+    // The apparent places the Stats page shows, for the last status date
+    // they were worked out for.
+    struct ApparentSkyOfDay {
+        QDate day;
+        std::array<truesky::Place, 10> places;
+    };
+    std::optional<ApparentSkyOfDay> m_apparentSky;
     bool m_quietPageSwitch = false;
     // Where the next picture is offered to go: the folder of the last one.
     QString m_pictureFolder;

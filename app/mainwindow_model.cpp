@@ -60,17 +60,21 @@ bool TForm1::UpdateBody(Body which)
                                     which == Body::Moon ? sky.geocentric[i] : sky.heliocentric[i]);
 }
 
-std::optional<TrueFigures> TForm1::trueStatsFigures(const TPlanet &planet) const
+std::optional<TrueFigures> TForm1::trueStatsFigures(const TPlanet &planet)
 {
     if (!TruePositions)
         return std::nullopt;
+    const DatePicker &picker = *options().DateTimePicker1;
     for (std::size_t i = 0; i < m_bodies.size(); ++i) {
         const auto which = static_cast<Body>(i);
         if (m_bodies[i].get() != &planet || which == Body::Earth)
             continue;
-        // As an almanac prints them: apparent places of the date.
-        const truesky::Place seen = truesky::ApparentPlace(
-            which, truesky::AtUniversalTime(options().DateTimePicker1->julianDay()));
+        // As an almanac prints them: apparent places of the date, all ten
+        // worked out once for every column of the same date.
+        if (!m_apparentSky || m_apparentSky->day != picker.day())
+            m_apparentSky = ApparentSkyOfDay{
+                picker.day(), truesky::ApparentSkyAt(truesky::AtUniversalTime(picker.julianDay()))};
+        const truesky::Place &seen = m_apparentSky->places[i];
         return TrueFigures{seen.longitude, seen.rightAscension};
     }
     return std::nullopt;

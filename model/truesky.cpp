@@ -224,10 +224,9 @@ Vector Astrometric(Target target, Body body, double tt, const Observer &observer
     return seen;
 }
 
-Place Apparent(Target target, Body body, Instant when)
+Place Apparent(Target target, Body body, double tt, const Observer &observer)
 {
-    const Observer observer = ObserverAt(when.tt);
-    const Vector seenJ2000 = Astrometric(target, body, when.tt, observer);
+    const Vector seenJ2000 = Astrometric(target, body, tt, observer);
     const Matrix &toIcrs = EquatorialOfJ2000();
     const Vector seen = Rotated(toIcrs, seenJ2000);
     const Vector earth = Rotated(toIcrs, observer.earth);
@@ -295,12 +294,27 @@ double GeocentricLongitude(Body body, double julianDay)
 
 Place ApparentPlace(Body body, Instant when)
 {
-    return Apparent(body == Body::Moon ? Target::Moon : Target::Planet, body, when);
+    return Apparent(body == Body::Moon ? Target::Moon : Target::Planet, body, when.tt,
+                    ObserverAt(when.tt));
 }
 
 Place ApparentSun(Instant when)
 {
-    return Apparent(Target::Sun, Body::Earth, when);
+    return Apparent(Target::Sun, Body::Earth, when.tt, ObserverAt(when.tt));
+}
+
+std::array<Place, 10> ApparentSkyAt(Instant when)
+{
+    const Observer observer = ObserverAt(when.tt);
+    std::array<Place, 10> sky{};
+    for (std::size_t i = 0; i < sky.size(); ++i) {
+        const auto body = static_cast<Body>(i);
+        const Target target = body == Body::Earth  ? Target::Sun
+                              : body == Body::Moon ? Target::Moon
+                                                   : Target::Planet;
+        sky[i] = Apparent(target, body, when.tt, observer);
+    }
+    return sky;
 }
 
 void GeocentricLongitudes(const Body *bodies, std::size_t count, double julianDay, double *out)

@@ -59,6 +59,9 @@ struct Place {
 // Every body but the Earth.
 Place ApparentPlace(Body body, Instant when);
 Place ApparentSun(Instant when);
+// Every body's at once, by Body, the Sun's in the Earth's place: the
+// Earth's motion and the rotation to the date are worked out once.
+std::array<Place, 10> ApparentSkyAt(Instant when);
 
 // Everything the scene needs for one instant, worked out together: the
 // Earth's place is computed once for all nine planets. Geometric, mean

@@ -72,6 +72,10 @@ private slots:
     {
         QFETCH(double, julianDay);
         const truesky::Sky sky = truesky::SkyAt(julianDay);
+        const truesky::Instant when = truesky::AtUniversalTime(julianDay);
+        const std::array<truesky::Place, 10> apparent = truesky::ApparentSkyAt(when);
+        QCOMPARE(apparent[std::size_t(Body::Earth)].longitude,
+                 truesky::ApparentSun(when).longitude);
         for (std::size_t i = 0; i < Catalogue.size(); ++i) {
             const auto body = static_cast<Body>(i);
             const QByteArray name(BodyName(body).data(), qsizetype(BodyName(body).size()));
@@ -85,8 +89,9 @@ private slots:
                 // The apparent place differs from the geometric one by light
                 // time, aberration and nutation: 0.022 degrees at most, for
                 // Mercury (nutation alone reaches 0.005).
-                const truesky::Place seen =
-                    truesky::ApparentPlace(body, truesky::AtUniversalTime(julianDay));
+                const truesky::Place seen = truesky::ApparentPlace(body, when);
+                QCOMPARE(apparent[i].longitude, seen.longitude);
+                QCOMPARE(apparent[i].rightAscension, seen.rightAscension);
                 QVERIFY2(Apart(seen.longitude, sky.geocentric[i]) < 0.025, name);
                 const double ra = seen.rightAscension;
                 QVERIFY2(ra >= 0 && ra < 360, name);
