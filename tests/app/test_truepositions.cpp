@@ -238,9 +238,10 @@ private slots:
 
     // The page shows apparent places of the date, as an almanac prints them.
     // On 7 December 2026 at 17:34 UT the geocentric right ascensions of
-    // the date are 16h01m for Mercury and 15h52m for the Moon (an
-    // independent ephemeris); places on the ecliptic of J2000 would read
-    // 15:59 and 15:50.
+    // the date are 16h01m for Mercury and 15h52m for the Moon, as an
+    // ephemeris independent of libnova and of this program gave them when
+    // the frame fault was found; places on the ecliptic of J2000 read 15:59
+    // and 15:50.
     void theStatsPageShowsApparentPlacesOfTheDate()
     {
         startApp(QDate(2026, 12, 7), TrueChosen);

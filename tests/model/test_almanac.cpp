@@ -1,6 +1,7 @@
 // The true sky against published figures: almanac instants, worked examples
 // and eclipse elements, none of them computed with this program or its
 // libraries. Each row names its source.
+#include "model/catalogue.h"
 #include "model/truesky.h"
 
 #include <QTest>
@@ -17,11 +18,9 @@ constexpr double Pi = std::numbers::pi;
 double JulianDay(int year, unsigned month, unsigned day, int hour = 0, int minute = 0,
                  double second = 0)
 {
-    using namespace std::chrono;
-    const sys_days date =
-        year_month_day{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}};
-    return 2440587.5 + date.time_since_epoch().count() + (hour + minute / 60.0) / 24 +
-           second / 86400;
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
+                                           std::chrono::day{day}};
+    return truesky::EpochJulianDay + DayOffset(date) + (hour + minute / 60.0) / 24 + second / 86400;
 }
 
 // The angle from b to a, -180 to 180.
