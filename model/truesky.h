@@ -20,8 +20,9 @@
 // Instants are Julian days in universal time (UT1); the theories run on
 // terrestrial time, TT = UT + ΔT (model/deltat.h).
 //
-// libnova keeps the last result of each theory in static storage, so its
-// calls are serialised here: these functions may be called from any thread.
+// libnova keeps the last result of each theory in static storage, so each
+// theory's calls are serialised here: these functions may be called from
+// any thread, and different theories run on different threads at once.
 
 #include "model/catalogue.h"
 
@@ -62,6 +63,14 @@ Place ApparentSun(Instant when);
 // Every body's at once, by Body, the Sun's in the Earth's place: the
 // Earth's motion and the rotation to the date are worked out once.
 std::array<Place, 10> ApparentSkyAt(Instant when);
+
+// The apparent directions of the chosen bodies (the Sun's for Body::Earth),
+// as unit vectors on the mean ecliptic and equinox of the date: the
+// apparent places without nutation, which turns every direction alike
+// about the ecliptic's pole and so changes no separation, no angle from the
+// Sun and no difference of longitudes. For searches.
+using Direction = std::array<double, 3>;
+void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out);
 
 // Everything the scene needs for one instant, worked out together: the
 // Earth's place is computed once for all nine planets. Geometric, mean
