@@ -4,7 +4,8 @@
 # pages most often trip over; groff adds every other warning it knows, and
 # mandoc, where it is installed, the structure neither checks (blocks closed
 # that were never opened, empty paragraphs and links).
-#   cmake -DMAN=<program> -DGROFF=<program> [-DMANDOC=<program>] -DPAGE=<file> -P manpage.cmake
+#   cmake -DMAN=<program> -DGROFF=<program> [-DMANDOC=<program>] -DPAGE=<file>
+#         [-DSECTIONS=<list>] -P manpage.cmake
 set(problems 0)
 
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=MANOPT --unset=GROFF_TMAC_PATH
@@ -33,8 +34,11 @@ if(MANDOC)
 endif()
 
 # The sections a reader looks for.
+if(NOT SECTIONS)
+    set(SECTIONS NAME SYNOPSIS DESCRIPTION FILES ENVIRONMENT "EXIT STATUS" "SEE ALSO")
+endif()
 file(READ ${PAGE} page)
-foreach(section NAME SYNOPSIS DESCRIPTION FILES ENVIRONMENT "EXIT STATUS" "SEE ALSO")
+foreach(section ${SECTIONS})
     if(NOT page MATCHES "\n\\.SH \"?${section}\"?\n")
         message(SEND_ERROR "${PAGE} has no ${section} section")
         math(EXPR problems "${problems} + 1")
