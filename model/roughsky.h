@@ -18,7 +18,12 @@
 // place is geometric: no light time, aberration or nutation. ErrorBound()
 // says how far these directions can stray from the true sky's apparent
 // ones (truesky::ApparentDirections); it was measured, century by century,
-// by tools/roughsky.cpp.
+// by tools/roughsky.cpp. In 2000-2099 the bound is 0.0048° for the Moon,
+// 0.022° to 0.058° for the Sun, Mercury and Venus, and 0.067° (Pluto) to
+// 0.48° (Saturn) for the rest. It grows away from 2000, fastest beyond
+// 3000, past the span the elements were fitted to: in 9900-9999 it is 1.7°
+// to 10° for Venus to Neptune, and 140° for Pluto, whose true place is
+// itself trusted only from 1885 to 2099.
 //
 // Plain C++, no shared state: callable from any thread.
 
@@ -38,6 +43,16 @@ using Direction = std::array<double, 3>;
 // the Earth's bit, 1 << 2, asks for the Sun. Slots not asked for are left
 // untouched. The precession to the date is worked out once a call.
 void Directions(std::uint16_t bodies, double tt, std::array<Direction, 10> &out);
+
+// The largest angle, degrees, between Directions() and the true sky's
+// apparent direction for this body (the Sun for Body::Earth) in the
+// century that holds `year`, 1601 to 9999, with a margin: how far a search
+// may trust the rough sky. The year is the Julian epoch of terrestrial
+// time, 2000 + (tt - 2451545) / 365.25; within a quarter of a year of a
+// century's end the larger of the two centuries' bounds is given, so a
+// calendar year, or universal time, serves as well. Years beyond the ends
+// take the nearest century's.
+double ErrorBound(Body body, double year);
 
 // The Moon's geocentric place on the mean ecliptic and equinox of the
 // date, as Meeus' chapter 47 gives it.

@@ -21,6 +21,7 @@
 #include "model/catalogue.h"
 #include "model/truesky.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -130,8 +131,12 @@ int main(int argc, char **argv)
     std::printf("\nbounds, measured x %.2f rounded up to two figures\n", Margin);
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         std::printf("// %s\n{", Name(static_cast<Body>(i)).c_str());
-        for (std::size_t k = 0; k < measured.size(); ++k)
-            std::printf("%s%.2g", k ? ", " : "", Tidy(Margin * measured[k][i].angle));
+        for (std::size_t k = 0; k < measured.size(); ++k) {
+            // Two figures, written out: 0.0048, 0.16, 2.3, 140.
+            const double bound = Tidy(Margin * measured[k][i].angle);
+            const int decimals = std::max(0, 1 - static_cast<int>(std::floor(std::log10(bound))));
+            std::printf("%s%.*f", k ? ", " : "", decimals, bound);
+        }
         std::printf("},\n");
     }
 }
