@@ -52,6 +52,11 @@ constexpr double ApparentLunarTruncation = 1e-8;
 // 0.009 % off, which moves the aberration by 0.002".
 constexpr double VelocityStep = 0.01;
 
+// ERFA's limiter of the Sun's light deflection (its eraLdsun's at 1 au):
+// it keeps the deflection finite for light that would pass through the
+// Sun's disk.
+constexpr double DeflectionLimit = 1e-6;
+
 // The light time of the Moon's mean distance, days. The Moon's true
 // distance is within 7 % of it, and the Moon moves less than 0.00002° in
 // that difference of light time.
@@ -266,7 +271,9 @@ Seen SeenFrom(Target target, Body body, double tt, const Observer &observer)
         Vector fromSun = Unit(Rotated(toIcrs, Plus(seenJ2000, observer.earth)));
         Vector sunToEarth = Unit(earth);
         Vector bent;
-        eraLd(1.0, direction.p, fromSun.p, sunToEarth.p, sunDistance, 0, bent.p);
+        // Limited, as ERFA limits it for the Sun itself, where the light
+        // would pass within the Sun's disk: no body is seen there.
+        eraLd(1.0, direction.p, fromSun.p, sunToEarth.p, sunDistance, DeflectionLimit, bent.p);
         direction = bent;
     }
     // The Earth's motion: the heliocentric velocity stands in for the

@@ -2,25 +2,77 @@
 // instants one day apart, over every day of a span of years: the figures
 // behind the alignment finder's daily motion bounds and the spans over which
 // each true place is trusted. The Sun's is the Earth's heliocentric motion.
-// Usage: heliodial_dailymotion [first year] [last year]   (1600 2600)
+//
+// With --sky, prints instead the largest angle each body's apparent
+// direction turns through in a day, on the sky rather than along the
+// ecliptic: the figures behind the sky motion bounds, which limit how fast
+// two directions can close and an angle from the Sun can change.
+// Usage: heliodial_dailymotion [--sky] [first year] [last year]   (1600 2600)
 #include "model/dailymotion.h"
 #include "model/catalogue.h"
 #include "model/truesky.h"
 
+#include <erfa.h>
+#include <erfam.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+double JulianDay(int year)
+{
+    using namespace std::chrono;
+    const sys_days day = year_month_day{std::chrono::year{year}, January, 1d};
+    return truesky::EpochJulianDay + (day - sys_days{Epoch}).count(); // whole days from the epoch
+}
+
+// The angle each apparent direction turns through between two instants a
+// day apart, the most over every day from `from` to `to`.
+void MeasureSkyMotion(double from, double to)
+{
+    constexpr std::array<Body, 10> bodies{Body::Mercury, Body::Venus,  Body::Earth,  Body::Mars,
+                                          Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune,
+                                          Body::Pluto,   Body::Moon};
+    std::array<truesky::Direction, 10> previous{}, current{};
+    std::array<double, 10> most{};
+    truesky::ApparentDirections(bodies.data(), bodies.size(), truesky::AtUniversalTime(from),
+                                previous.data());
+    for (double day = from + 1; day <= to; day += 1) {
+        truesky::ApparentDirections(bodies.data(), bodies.size(), truesky::AtUniversalTime(day),
+                                    current.data());
+        for (std::size_t i = 0; i < bodies.size(); ++i) {
+            most[i] = std::max(most[i], eraSepp(previous[i].data(), current[i].data()) * ERFA_DR2D);
+            previous[i] = current[i];
+        }
+    }
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        const std::string name =
+            bodies[i] == Body::Earth ? "Sun" : std::string(BodyName(bodies[i]));
+        const double bound = truesky::SkyMotionBound(bodies[i]);
+        std::printf("%-8s %.6f  bound %.3f%s\n", name.c_str(), most[i], bound,
+                    most[i] > bound ? "  EXCEEDED" : "");
+    }
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    const bool skyMotion = argc > 1 && std::strcmp(argv[1], "--sky") == 0;
+    if (skyMotion) {
+        --argc;
+        ++argv;
+    }
     const int firstYear = argc > 1 ? std::atoi(argv[1]) : 1600;
     const int lastYear = argc > 2 ? std::atoi(argv[2]) : 2600;
-    const auto julianDay = [](int year) {
-        using namespace std::chrono;
-        const sys_days day = year_month_day{std::chrono::year{year}, January, 1d};
-        return truesky::EpochJulianDay +
-               (day - sys_days{Epoch}).count(); // whole days from the epoch
-    };
+    const auto julianDay = JulianDay;
+    if (skyMotion) {
+        MeasureSkyMotion(julianDay(firstYear), julianDay(lastYear));
+        return 0;
+    }
 
     constexpr std::size_t Planets = AlignmentPlanets.size();
     std::array<Body, Planets + 1> bodies{};
