@@ -1,0 +1,108 @@
+// The sky-events search from several threads at once, without Qt, so that
+// ThreadSanitizer sees every thread it runs: searches side by side must
+// find what one alone finds, and a search cancelled from another thread
+// must stop with whole events only.
+#include "model/skyevents.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+using namespace skyevents;
+
+namespace {
+
+int failures = 0;
+
+void Check(bool ok, const char *what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "FAIL: %s\n", what);
+        ++failures;
+    }
+}
+
+bool Same(const std::vector<Event> &a, const std::vector<Event> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].julianDay != b[i].julianDay || a[i].kind != b[i].kind ||
+            a[i].bodies != b[i].bodies)
+            return false;
+    }
+    return true;
+}
+
+Search Years(double from, double years)
+{
+    Search search;
+    search.from = from;
+    search.to = from + 365.25 * years;
+    search.kinds = AllKinds;
+    search.group = BodyBit(Body::Moon) | BodyBit(Body::Venus) | BodyBit(Body::Jupiter);
+    search.limit = 4;
+    return search;
+}
+
+} // namespace
+
+int main()
+{
+    // 1 January 2024 and 1 January 1850.
+    const Search recent = Years(2460310.5, 2), older = Years(2396758.5, 2);
+    const std::vector<Event> alone = FindEvents(recent).events;
+    const std::vector<Event> olderAlone = FindEvents(older).events;
+    Check(alone.size() > 100, "a search finds its events");
+
+    // Two searches side by side, each on its own threads, share the
+    // theories' locks.
+    std::vector<Event> first, second;
+    std::thread a([&] { first = FindEvents(recent).events; });
+    std::thread b([&] { second = FindEvents(older).events; });
+    a.join();
+    b.join();
+    Check(Same(first, alone), "a search beside another finds what it finds alone");
+    Check(Same(second, olderAlone), "the other search too");
+
+    // Cancelled from another thread at several moments.
+    for (int waitMs : {0, 5, 30, 120}) {
+        Progress progress;
+        std::vector<Event> streamed;
+        Found found;
+        std::thread worker([&] {
+            found = FindEvents(recent, &progress, [&](const std::vector<Event> &batch) {
+                streamed.insert(streamed.end(), batch.begin(), batch.end());
+            });
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+        progress.cancel = true;
+        const double fraction = progress.fraction.load();
+        worker.join();
+        Check(fraction >= 0 && fraction <= 1, "the progress is a fraction");
+        Check(Same(found.events, streamed), "a cancelled search returns what it streamed");
+        Check(found.events.size() <= alone.size() &&
+                  Same(found.events, std::vector<Event>(alone.begin(),
+                                                        alone.begin() + static_cast<std::ptrdiff_t>(
+                                                                            found.events.size()))),
+              "what a cancelled search returns is the start of the whole list");
+    }
+
+    // The next event, asked from two threads at once.
+    Search pair = recent;
+    pair.kinds = KindBit(Kind::Conjunction);
+    pair.bodies = BodyBit(Body::Uranus) | BodyBit(Body::Neptune);
+    pair.limit = 2;
+    Found next1, next2;
+    std::thread c([&] { next1 = NextEvent(pair); });
+    std::thread d([&] { next2 = NextEvent(pair); });
+    c.join();
+    d.join();
+    Check(next1.events.size() == 1 && Same(next1.events, next2.events),
+          "the next event is the same from two threads");
+
+    if (failures == 0)
+        std::printf("all passed\n");
+    return failures == 0 ? 0 : 1;
+}
