@@ -409,27 +409,37 @@ struct Extreme {
 };
 
 // Refines a minimum of a function of the near sky that the rough sky has
-// bracketed in [from, to]. `value` reads a sky.
+// bracketed in [from, to], unless the rough sky proves it higher than the
+// ceiling. `value` reads a sky.
+//
+// With the Moon among the bodies they close by ten degrees a day or more,
+// and the offset of a single exact measure is enough: the instant found
+// moves by the offset's drift (hundredths of a degree a day) over that
+// speed, times the few minutes between the measure and the event.
 template <typename Value>
 std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, double step,
-                                     Value value)
+                                     double roughError, double ceiling, Value value)
 {
+    const bool sloped = (bodies & BodyBit(Body::Moon)) == 0;
     SkyDirections sky{};
     {
         SkyDirections r{};
-        const double rough = GoldenMinimum(
-            [&](double t) {
-                RoughDirections(bodies | SunBit, t, r);
-                return value(r);
-            },
-            from, to);
+        const auto roughValue = [&](double t) {
+            RoughDirections(bodies | SunBit, t, r);
+            return value(r);
+        };
+        const double rough = GoldenMinimum(roughValue, from, to);
+        // The true sky's minimum is at least the rough one less the rough
+        // sky's error: above the ceiling, there is nothing to refine.
+        if (roughValue(rough) - roughError > ceiling)
+            return std::nullopt;
         from = rough - step;
         to = rough + step;
     }
     double centre = (from + to) / 2;
     for (int round = 0; round < 12; ++round) {
         const double anchor = OnTheGrid(centre);
-        const NearSky near(bodies, anchor, true);
+        const NearSky near(bodies, anchor, sloped);
         const auto f = [&](double t) {
             near.at(t, sky);
             return value(sky);
@@ -445,7 +455,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
             const double last = OnTheGrid(instant);
             std::optional<NearSky> moved;
             if (last != anchor)
-                moved.emplace(bodies, last, true);
+                moved.emplace(bodies, last, sloped);
             const NearSky &fixed = moved ? *moved : near;
             const auto fromGrid = [&](double t) {
                 fixed.at(t, sky);
@@ -494,8 +504,9 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
         const double next = std::min(t + step, to);
         const double spreadNext = spread(next);
         if (!first && spreadNow < spreadBefore && spreadNow <= spreadNext &&
-            spreadNow <= limit + 2 * error) {
-            if (const auto extreme = RefineExtreme(bodies, before, next, nearStep, spreadOf)) {
+            spreadNow <= limit + error) {
+            if (const auto extreme =
+                    RefineExtreme(bodies, before, next, nearStep, error, limit, spreadOf)) {
                 const double least = Spread(extreme->sky, group);
                 if (least <= limit) {
                     Event event;
@@ -532,7 +543,8 @@ void FindGreatestElongations(Body planet, double from, double to, const Progress
         if (progress && progress->cancel.load(std::memory_order_relaxed))
             return;
         const double a = conjunctions[i].to, b = conjunctions[i + 1].from;
-        const auto extreme = RefineExtreme(bodies, a, b, 1.0, farFromSun);
+        const auto extreme = RefineExtreme(bodies, a, b, 1.0, 0,
+                                           std::numeric_limits<double>::infinity(), farFromSun);
         if (!extreme)
             continue;
         const SkyDirections &sky = extreme->sky;
