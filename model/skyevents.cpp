@@ -226,6 +226,19 @@ private:
     SkyDirections m_firstOffset{}, m_secondOffset{};
 };
 
+// The near sky for the last round of a refinement: anchored on the grid
+// point nearest the instant found, which is usually the one the round
+// before was anchored on.
+const NearSky &LastRound(const NearSky &before, double beforeAnchor, double instant, bool sloped,
+                         Bodies bodies, std::optional<NearSky> &moved)
+{
+    const double last = OnTheGrid(instant);
+    if (last == beforeAnchor)
+        return before;
+    moved.emplace(bodies, last, sloped);
+    return *moved;
+}
+
 int CalendarYear(double julianDay)
 {
     using namespace std::chrono;
@@ -354,11 +367,9 @@ std::optional<Event> RefineCrossing(Body body, const Crossing &crossing)
         }
         // The last round from the grid point nearest, so that the instant
         // does not depend on where the search happened to begin.
-        const double last = OnTheGrid(instant);
         std::optional<NearSky> moved;
-        if (last != anchor)
-            moved.emplace(bodies, last, false);
-        const NearSky &fixed = moved ? *moved : near;
+        const NearSky &fixed = LastRound(near, anchor, instant, false, bodies, moved);
+        const double last = fixed.centre();
         const auto fromGrid = [&](double t) {
             fixed.at(t, sky);
             return Wrap180(FromSunAlongEcliptic(sky, body) - crossing.target.degrees);
@@ -452,11 +463,9 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
                 return std::nullopt;
             // The last round from the grid point nearest, so that the
             // instant does not depend on where the search happened to begin.
-            const double last = OnTheGrid(instant);
             std::optional<NearSky> moved;
-            if (last != anchor)
-                moved.emplace(bodies, last, sloped);
-            const NearSky &fixed = moved ? *moved : near;
+            const NearSky &fixed = LastRound(near, anchor, instant, sloped, bodies, moved);
+            const double last = fixed.centre();
             const auto fromGrid = [&](double t) {
                 fixed.at(t, sky);
                 return value(sky);
