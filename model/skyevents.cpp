@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <map>
 #include <thread>
 #include <tuple>
 
@@ -239,6 +240,62 @@ const NearSky &LastRound(const NearSky &before, double beforeAnchor, double inst
     return *moved;
 }
 
+// The rough sky moved by its offset from the exact one, measured every
+// GridSpacing days on a fixed grid and taken as a straight line in between.
+// The planets' rough errors change over months, so this follows the true
+// sky to about a thousandth of a degree at the cost of one exact measure a
+// week: where a slow pair's rough error is as large as the wiggles of its
+// separation, the shape of the separation is the true sky's.
+class GriddedSky {
+public:
+    explicit GriddedSky(Bodies bodies) : m_bodies(bodies | SunBit) {}
+
+    void at(double julianDay, SkyDirections &out)
+    {
+        const double index = std::floor(julianDay / GridSpacing);
+        const auto key = static_cast<long long>(index);
+        const SkyDirections a = offsetAt(key), b = offsetAt(key + 1);
+        const double share = julianDay / GridSpacing - index;
+        RoughDirections(m_bodies, julianDay, out);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            if (!(m_bodies & (1u << i)))
+                continue;
+            double length = 0;
+            for (int k = 0; k < 3; ++k) {
+                out[i][k] += a[i][k] + share * (b[i][k] - a[i][k]);
+                length += out[i][k] * out[i][k];
+            }
+            length = std::sqrt(length);
+            for (int k = 0; k < 3; ++k)
+                out[i][k] /= length;
+        }
+    }
+
+private:
+    static constexpr double GridSpacing = 8;
+
+    const SkyDirections &offsetAt(long long key)
+    {
+        if (const auto found = m_offsets.find(key); found != m_offsets.end())
+            return found->second;
+        // A search moves on: the measures far from it are not wanted again.
+        std::erase_if(m_offsets,
+                      [&](const auto &entry) { return std::llabs(entry.first - key) > 4; });
+        const double julianDay = static_cast<double>(key) * GridSpacing;
+        SkyDirections rough{}, exact{}, offset{};
+        RoughDirections(m_bodies, julianDay, rough);
+        ExactDirections(m_bodies, julianDay, exact);
+        for (std::size_t i = 0; i < offset.size(); ++i) {
+            for (int k = 0; k < 3; ++k)
+                offset[i][k] = exact[i][k] - rough[i][k];
+        }
+        return m_offsets.emplace(key, offset).first->second;
+    }
+
+    Bodies m_bodies;
+    std::map<long long, SkyDirections> m_offsets;
+};
+
 int CalendarYear(double julianDay)
 {
     using namespace std::chrono;
@@ -421,22 +478,24 @@ struct Extreme {
 
 // Refines a minimum of a function of the near sky that the rough sky has
 // bracketed in [from, to], unless the rough sky proves it higher than the
-// ceiling. `value` reads a sky.
+// ceiling. `value` reads a sky; `directions` gives the sky the bracket was
+// found on.
 //
 // With the Moon among the bodies they close by ten degrees a day or more,
 // and the offset of a single exact measure is enough: the instant found
 // moves by the offset's drift (hundredths of a degree a day) over that
 // speed, times the few minutes between the measure and the event.
-template <typename Value>
+template <typename Value, typename Directions>
 std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, double step,
-                                     double roughError, double ceiling, Value value)
+                                     double roughError, double ceiling, Value value,
+                                     Directions directions)
 {
     const bool sloped = (bodies & BodyBit(Body::Moon)) == 0;
     SkyDirections sky{};
     {
         SkyDirections r{};
         const auto roughValue = [&](double t) {
-            RoughDirections(bodies | SunBit, t, r);
+            directions(t, r);
             return value(r);
         };
         const double rough = GoldenMinimum(roughValue, from, to);
@@ -495,27 +554,51 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
     const double rate = TwoLargest(group, [](Body b) { return truesky::SkyMotionBound(b); });
     const double error = TwoLargest(group, [&](Body b) { return RoughErrorOver(b, from, to); });
     const double nearStep = std::clamp(0.5 / rate, Hour, 1.0);
+    // Without the Moon, where the spread could come within the limit it is
+    // read on the gridded sky, whose shape is the true sky's.
+    std::optional<GriddedSky> gridded;
+    if (!Has(bodies, Body::Moon))
+        gridded.emplace(bodies);
+    const auto directions = [&](double t, SkyDirections &sky) {
+        if (gridded)
+            gridded->at(t, sky);
+        else
+            RoughDirections(bodies | SunBit, t, sky);
+    };
     SkyDirections sky{};
-    const auto spread = [&](double t) {
+    const auto roughSpread = [&](double t) {
         RoughDirections(bodies, t, sky);
+        return Spread(sky, group);
+    };
+    const auto nearSpread = [&](double t) {
+        directions(t, sky);
         return Spread(sky, group);
     };
     const auto spreadOf = [&](const SkyDirections &s) { return Spread(s, group); };
 
-    double before = from, spreadBefore = spread(before);
+    double before = from, spreadBefore = roughSpread(before);
     double t = from, spreadNow = spreadBefore;
-    bool first = true;
+    bool first = true, near = false;
     while (t < to) {
         if (progress && progress->cancel.load(std::memory_order_relaxed))
             return;
         const double margin = spreadNow - limit - 2 * error;
-        const double step = margin > 0 ? std::max(margin / rate, nearStep) : nearStep;
+        if (margin <= 0 && !near && gridded) {
+            // Coming near: the samples compared from here on are all of the
+            // gridded sky.
+            spreadBefore = nearSpread(before);
+            spreadNow = nearSpread(t);
+        }
+        near = margin <= 0;
+        const double step = near ? nearStep : std::max(margin / rate, nearStep);
         const double next = std::min(t + step, to);
-        const double spreadNext = spread(next);
-        if (!first && spreadNow < spreadBefore && spreadNow <= spreadNext &&
+        const double roughNext = roughSpread(next);
+        const bool nextNear = roughNext - limit - 2 * error <= 0;
+        const double spreadNext = nextNear && near ? nearSpread(next) : roughNext;
+        if (!first && near && spreadNow < spreadBefore && spreadNow <= spreadNext &&
             spreadNow <= limit + error) {
-            if (const auto extreme =
-                    RefineExtreme(bodies, before, next, nearStep, error, limit, spreadOf)) {
+            if (const auto extreme = RefineExtreme(bodies, before, next, nearStep, error, limit,
+                                                   spreadOf, directions)) {
                 const double least = Spread(extreme->sky, group);
                 if (least <= limit) {
                     Event event;
@@ -552,8 +635,9 @@ void FindGreatestElongations(Body planet, double from, double to, const Progress
         if (progress && progress->cancel.load(std::memory_order_relaxed))
             return;
         const double a = conjunctions[i].to, b = conjunctions[i + 1].from;
-        const auto extreme = RefineExtreme(bodies, a, b, 1.0, 0,
-                                           std::numeric_limits<double>::infinity(), farFromSun);
+        const auto extreme = RefineExtreme(
+            bodies, a, b, 1.0, 0, std::numeric_limits<double>::infinity(), farFromSun,
+            [&](double t, SkyDirections &sky) { RoughDirections(bodies | SunBit, t, sky); });
         if (!extreme)
             continue;
         const SkyDirections &sky = extreme->sky;
@@ -715,6 +799,14 @@ std::vector<Event> FindInStretch(const Search &search, double from, double to,
     }
     std::erase_if(found, [&](const Event &e) { return e.julianDay < from || e.julianDay >= to; });
     std::sort(found.begin(), found.end(), Before);
+    // Two brackets can lead to the same extreme, which then comes out the
+    // same to the minute.
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const Event &a, const Event &b) {
+                                return a.julianDay == b.julianDay && a.kind == b.kind &&
+                                       a.bodies == b.bodies;
+                            }),
+                found.end());
     return found;
 }
 

@@ -372,6 +372,17 @@ private slots:
                              within, from, from + 4});
         }
 
+        // Slow pairs whose rough places are off by as much as their
+        // separation wiggles: Jupiter and Pluto's triple conjunction of 1771
+        // (two minima four weeks apart, 0.20° and 0.22°, found on the true
+        // sky sampled daily), and Saturn and Uranus in 1761.
+        cases.push_back({Kind::Conjunction,
+                         static_cast<Bodies>(BodyBit(Body::Jupiter) | BodyBit(Body::Pluto)), 1,
+                         2368120.5, 2368190.5});
+        cases.push_back({Kind::Conjunction,
+                         static_cast<Bodies>(BodyBit(Body::Saturn) | BodyBit(Body::Uranus)), 3,
+                         2364540.5, 2364580.5});
+
         int events = 0;
         for (const Case &c : cases) {
             const std::vector<Hit> brute = BruteForce(c);
