@@ -172,6 +172,39 @@ template <typename Function> double Root(Function f, double a, double b)
     return (a + b) / 2;
 }
 
+// How far the exact directions lie from the rough ones at an instant.
+SkyDirections OffsetAt(Bodies bodies, double julianDay)
+{
+    SkyDirections rough{}, exact{}, offset{};
+    RoughDirections(bodies, julianDay, rough);
+    ExactDirections(bodies, julianDay, exact);
+    for (std::size_t i = 0; i < offset.size(); ++i) {
+        for (int k = 0; k < 3; ++k)
+            offset[i][k] = exact[i][k] - rough[i][k];
+    }
+    return offset;
+}
+
+// The rough directions at an instant moved by an offset that runs in a
+// straight line from `first` to `second`, `share` of the way.
+void MovedRoughDirections(Bodies bodies, double julianDay, const SkyDirections &first,
+                          const SkyDirections &second, double share, SkyDirections &out)
+{
+    RoughDirections(bodies, julianDay, out);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (!(bodies & (1u << i)))
+            continue;
+        double length = 0;
+        for (int k = 0; k < 3; ++k) {
+            out[i][k] += first[i][k] + share * (second[i][k] - first[i][k]);
+            length += out[i][k] * out[i][k];
+        }
+        length = std::sqrt(length);
+        for (int k = 0; k < 3; ++k)
+            out[i][k] /= length;
+    }
+}
+
 // The exact sky near one instant: the rough directions moved by their
 // offset from the exact ones, measured at one instant (a constant offset)
 // or two (a straight line). The offset changes by hundredths of a degree
@@ -182,46 +215,19 @@ public:
         : m_bodies(bodies | SunBit), m_first(sloped ? around - AnchorReach : around),
           m_second(sloped ? around + AnchorReach : around)
     {
-        measure(m_first, m_firstOffset);
-        if (sloped)
-            measure(m_second, m_secondOffset);
-        else
-            m_secondOffset = m_firstOffset;
+        m_firstOffset = OffsetAt(m_bodies, m_first);
+        m_secondOffset = sloped ? OffsetAt(m_bodies, m_second) : m_firstOffset;
     }
 
     double centre() const { return (m_first + m_second) / 2; }
 
     void at(double julianDay, SkyDirections &out) const
     {
-        RoughDirections(m_bodies, julianDay, out);
         const double share = m_second > m_first ? (julianDay - m_first) / (m_second - m_first) : 0;
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            if (!(m_bodies & (1u << i)))
-                continue;
-            double length = 0;
-            for (int k = 0; k < 3; ++k) {
-                out[i][k] +=
-                    m_firstOffset[i][k] + share * (m_secondOffset[i][k] - m_firstOffset[i][k]);
-                length += out[i][k] * out[i][k];
-            }
-            length = std::sqrt(length);
-            for (int k = 0; k < 3; ++k)
-                out[i][k] /= length;
-        }
+        MovedRoughDirections(m_bodies, julianDay, m_firstOffset, m_secondOffset, share, out);
     }
 
 private:
-    void measure(double julianDay, SkyDirections &offset) const
-    {
-        SkyDirections rough{}, exact{};
-        RoughDirections(m_bodies, julianDay, rough);
-        ExactDirections(m_bodies, julianDay, exact);
-        for (std::size_t i = 0; i < offset.size(); ++i) {
-            for (int k = 0; k < 3; ++k)
-                offset[i][k] = exact[i][k] - rough[i][k];
-        }
-    }
-
     Bodies m_bodies;
     double m_first, m_second;
     SkyDirections m_firstOffset{}, m_secondOffset{};
@@ -255,20 +261,7 @@ public:
         const double index = std::floor(julianDay / GridSpacing);
         const auto key = static_cast<long long>(index);
         const SkyDirections a = offsetAt(key), b = offsetAt(key + 1);
-        const double share = julianDay / GridSpacing - index;
-        RoughDirections(m_bodies, julianDay, out);
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            if (!(m_bodies & (1u << i)))
-                continue;
-            double length = 0;
-            for (int k = 0; k < 3; ++k) {
-                out[i][k] += a[i][k] + share * (b[i][k] - a[i][k]);
-                length += out[i][k] * out[i][k];
-            }
-            length = std::sqrt(length);
-            for (int k = 0; k < 3; ++k)
-                out[i][k] /= length;
-        }
+        MovedRoughDirections(m_bodies, julianDay, a, b, julianDay / GridSpacing - index, out);
     }
 
 private:
@@ -282,14 +275,7 @@ private:
         std::erase_if(m_offsets,
                       [&](const auto &entry) { return std::llabs(entry.first - key) > 4; });
         const double julianDay = static_cast<double>(key) * GridSpacing;
-        SkyDirections rough{}, exact{}, offset{};
-        RoughDirections(m_bodies, julianDay, rough);
-        ExactDirections(m_bodies, julianDay, exact);
-        for (std::size_t i = 0; i < offset.size(); ++i) {
-            for (int k = 0; k < 3; ++k)
-                offset[i][k] = exact[i][k] - rough[i][k];
-        }
-        return m_offsets.emplace(key, offset).first->second;
+        return m_offsets.emplace(key, OffsetAt(m_bodies, julianDay)).first->second;
     }
 
     Bodies m_bodies;
