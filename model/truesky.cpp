@@ -202,11 +202,31 @@ struct Observer {
 // longitudes.
 enum class Nutation { Included, LeftOut };
 
-Observer ObserverAt(double tt, Nutation nutation)
+Vector FromPosition(const Position &p)
+{
+    return {{p[0], p[1], p[2]}};
+}
+
+// The theories' own places.
+class TheoriesThemselves final : public Places {
+public:
+    Position Heliocentric(Body planet, double tt) const override
+    {
+        const Vector v = truesky::Heliocentric(planet, tt);
+        return {v.p[0], v.p[1], v.p[2]};
+    }
+    Position Lunar(double tt) const override
+    {
+        const Vector v = truesky::Lunar(tt, ApparentLunarTruncation);
+        return {v.p[0], v.p[1], v.p[2]};
+    }
+};
+
+Observer ObserverAt(double tt, Nutation nutation, const Places &places)
 {
     Observer observer;
-    observer.earth = Heliocentric(Body::Earth, tt);
-    const Vector behind = Heliocentric(Body::Earth, tt - VelocityStep);
+    observer.earth = FromPosition(places.Heliocentric(Body::Earth, tt));
+    const Vector behind = FromPosition(places.Heliocentric(Body::Earth, tt - VelocityStep));
     for (int i = 0; i < 3; ++i)
         observer.velocity.p[i] = (observer.earth.p[i] - behind.p[i]) / VelocityStep;
     // Nutation (IAU 2006/2000A) on the long-term precession's mean equator,
@@ -234,20 +254,22 @@ Observer ObserverAt(double tt, Nutation nutation)
 // One round of light time leaves the planets' places 0.00001° from the
 // converged ones: the light time changes by the rate of the distance times
 // itself, 0.2 s at most.
-Vector Astrometric(Target target, Body body, double tt, const Observer &observer)
+Vector Astrometric(Target target, Body body, double tt, const Observer &observer,
+                   const Places &places)
 {
     if (target == Target::Sun)
         return {{-observer.earth.p[0], -observer.earth.p[1], -observer.earth.p[2]}};
     if (target == Target::Moon) {
-        const Vector moon = Lunar(tt - LunarLightTime, ApparentLunarTruncation);
+        const Vector moon = FromPosition(places.Lunar(tt - LunarLightTime));
         const double lightTime = Length(moon) / ERFA_DC;
         Vector seen;
         for (int i = 0; i < 3; ++i)
             seen.p[i] = moon.p[i] - observer.velocity.p[i] * lightTime;
         return seen;
     }
-    const Vector geometric = Minus(Heliocentric(body, tt), observer.earth);
-    return Minus(Heliocentric(body, tt - Length(geometric) / ERFA_DC), observer.earth);
+    const Vector geometric = Minus(FromPosition(places.Heliocentric(body, tt)), observer.earth);
+    return Minus(FromPosition(places.Heliocentric(body, tt - Length(geometric) / ERFA_DC)),
+                 observer.earth);
 }
 
 // The direction in which the body is seen, ICRS axes, unit vector; and its
@@ -257,9 +279,9 @@ struct Seen {
     double distance;
 };
 
-Seen SeenFrom(Target target, Body body, double tt, const Observer &observer)
+Seen SeenFrom(Target target, Body body, double tt, const Observer &observer, const Places &places)
 {
-    const Vector seenJ2000 = Astrometric(target, body, tt, observer);
+    const Vector seenJ2000 = Astrometric(target, body, tt, observer, places);
     const Matrix &toIcrs = EquatorialOfJ2000();
     const Vector seen = Rotated(toIcrs, seenJ2000);
     const Vector earth = Rotated(toIcrs, observer.earth);
@@ -304,7 +326,7 @@ Target TargetOf(Body body)
 
 Place Apparent(Target target, Body body, double tt, const Observer &observer)
 {
-    const Seen seen = SeenFrom(target, body, tt, observer);
+    const Seen seen = SeenFrom(target, body, tt, observer, TheoryPlaces());
     const Vector equatorial = Rotated(observer.toEquator, seen.direction);
     Matrix toEcliptic;
     eraIr(toEcliptic.r);
@@ -346,17 +368,19 @@ double GeocentricLongitude(Body body, double julianDay)
 
 Place ApparentPlace(Body body, Instant when)
 {
-    return Apparent(TargetOf(body), body, when.tt, ObserverAt(when.tt, Nutation::Included));
+    return Apparent(TargetOf(body), body, when.tt,
+                    ObserverAt(when.tt, Nutation::Included, TheoryPlaces()));
 }
 
 Place ApparentSun(Instant when)
 {
-    return Apparent(Target::Sun, Body::Earth, when.tt, ObserverAt(when.tt, Nutation::Included));
+    return Apparent(Target::Sun, Body::Earth, when.tt,
+                    ObserverAt(when.tt, Nutation::Included, TheoryPlaces()));
 }
 
 std::array<Place, 10> ApparentSkyAt(Instant when)
 {
-    const Observer observer = ObserverAt(when.tt, Nutation::Included);
+    const Observer observer = ObserverAt(when.tt, Nutation::Included, TheoryPlaces());
     std::array<Place, 10> sky{};
     for (std::size_t i = 0; i < sky.size(); ++i) {
         const auto body = static_cast<Body>(i);
@@ -365,13 +389,26 @@ std::array<Place, 10> ApparentSkyAt(Instant when)
     return sky;
 }
 
+const Places &TheoryPlaces()
+{
+    static const TheoriesThemselves places;
+    return places;
+}
+
 void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out)
 {
-    const Observer observer = ObserverAt(when.tt, Nutation::LeftOut);
+    ApparentDirections(bodies, count, when, out, TheoryPlaces());
+}
+
+void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out,
+                        const Places &places)
+{
+    const Observer observer = ObserverAt(when.tt, Nutation::LeftOut, places);
     const Matrix toEcliptic = EclipticAxes(observer);
     for (std::size_t i = 0; i < count; ++i) {
-        const Vector direction = Rotated(
-            toEcliptic, SeenFrom(TargetOf(bodies[i]), bodies[i], when.tt, observer).direction);
+        const Vector direction =
+            Rotated(toEcliptic,
+                    SeenFrom(TargetOf(bodies[i]), bodies[i], when.tt, observer, places).direction);
         out[i] = {direction.p[0], direction.p[1], direction.p[2]};
     }
 }

@@ -72,6 +72,23 @@ std::array<Place, 10> ApparentSkyAt(Instant when);
 using Direction = std::array<double, 3>;
 void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out);
 
+// The geometric places that apparent directions are worked out from, au,
+// on the ecliptic and equinox of J2000, at terrestrial times: the
+// theories' own, or a stand-in that follows them closely and costs less
+// (model/placetable.h). Must be callable from any thread.
+using Position = std::array<double, 3>;
+class Places {
+public:
+    virtual ~Places() = default;
+    // Heliocentric, of a planet or the Earth.
+    virtual Position Heliocentric(Body planet, double tt) const = 0;
+    // Geocentric, of the Moon, as the apparent directions need it.
+    virtual Position Lunar(double tt) const = 0;
+};
+const Places &TheoryPlaces();
+void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out,
+                        const Places &places);
+
 // Everything the scene needs for one instant, worked out together: the
 // Earth's place is computed once for all nine planets. Geometric, mean
 // ecliptic and equinox of the date.
