@@ -44,6 +44,12 @@ using Direction = std::array<double, 3>;
 // untouched. The precession to the date is worked out once a call.
 void Directions(std::uint16_t bodies, double tt, std::array<Direction, 10> &out);
 
+// A planet's heliocentric place, or the Earth's, au, on the ecliptic and
+// equinox of J2000, at terrestrial time `tt`: the orbit of the elements,
+// the Earth's taken from the barycentre's with the Moon's place below.
+// Body::Mercury to Body::Pluto, the Earth included.
+std::array<double, 3> Heliocentric(Body planet, double tt);
+
 // The largest angle, degrees, between Directions() and the true sky's
 // apparent direction for this body (the Sun for Body::Earth) in the
 // century that holds `year`, 1601 to 9999, with a margin: how far a search
