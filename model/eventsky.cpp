@@ -17,7 +17,8 @@ void RoughDirections(Bodies bodies, double julianDay, SkyDirections &out)
     roughsky::Directions(bodies, truesky::AtUniversalTime(julianDay).tt, out);
 }
 
-void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out)
+void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out,
+                     const truesky::Places &places)
 {
     std::array<Body, 10> chosen{};
     std::size_t count = 0;
@@ -27,7 +28,7 @@ void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out)
     }
     std::array<Direction, 10> found{};
     truesky::ApparentDirections(chosen.data(), count, truesky::AtUniversalTime(julianDay),
-                                found.data());
+                                found.data(), places);
     for (std::size_t i = 0; i < count; ++i)
         out[static_cast<std::size_t>(chosen[i])] = found[i];
 }

@@ -22,9 +22,12 @@ using SkyDirections = std::array<Direction, 10>;
 // The Earth's bit stands for the Sun.
 inline constexpr Bodies SunBit = BodyBit(Body::Earth);
 
-// The bodies whose bits are set, into their slots.
+// The bodies whose bits are set, into their slots. The exact directions
+// are worked out from the places given: the theories' own, or a table of
+// them (model/placetable.h).
 void RoughDirections(Bodies bodies, double julianDay, SkyDirections &out);
-void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out);
+void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out,
+                     const truesky::Places &places);
 
 // The most a rough direction can be from the exact one near an instant,
 // degrees.

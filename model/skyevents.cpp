@@ -2,6 +2,7 @@
 
 #include "model/dailymotion.h"
 #include "model/eventsky.h"
+#include "model/placetable.h"
 #include "model/reliableyears.h"
 
 #include <algorithm>
@@ -46,6 +47,11 @@ double OnTheGrid(double julianDay)
 // lies outside it and exact one inside: days.
 constexpr double LunarMargin = 1;
 constexpr double PlanetMargin = 20;
+
+// Beyond a stretch, how far its work may want the place table's nodes: the
+// greatest elongations look 320 days out, and the widest interpolation
+// takes nodes 256 days either side. Days.
+constexpr double TableReach = 600;
 
 double Wrap180(double degrees)
 {
@@ -173,11 +179,11 @@ template <typename Function> double Root(Function f, double a, double b)
 }
 
 // How far the exact directions lie from the rough ones at an instant.
-SkyDirections OffsetAt(Bodies bodies, double julianDay)
+SkyDirections OffsetAt(Bodies bodies, double julianDay, const truesky::Places &places)
 {
     SkyDirections rough{}, exact{}, offset{};
     RoughDirections(bodies, julianDay, rough);
-    ExactDirections(bodies, julianDay, exact);
+    ExactDirections(bodies, julianDay, exact, places);
     for (std::size_t i = 0; i < offset.size(); ++i) {
         for (int k = 0; k < 3; ++k)
             offset[i][k] = exact[i][k] - rough[i][k];
@@ -211,12 +217,12 @@ void MovedRoughDirections(Bodies bodies, double julianDay, const SkyDirections &
 // a day at most, so near its anchors it is good to well below 0.0001°.
 class NearSky {
 public:
-    NearSky(Bodies bodies, double around, bool sloped)
+    NearSky(Bodies bodies, double around, bool sloped, const truesky::Places &places)
         : m_bodies(bodies | SunBit), m_first(sloped ? around - AnchorReach : around),
           m_second(sloped ? around + AnchorReach : around)
     {
-        m_firstOffset = OffsetAt(m_bodies, m_first);
-        m_secondOffset = sloped ? OffsetAt(m_bodies, m_second) : m_firstOffset;
+        m_firstOffset = OffsetAt(m_bodies, m_first, places);
+        m_secondOffset = sloped ? OffsetAt(m_bodies, m_second, places) : m_firstOffset;
     }
 
     double centre() const { return (m_first + m_second) / 2; }
@@ -237,12 +243,13 @@ private:
 // point nearest the instant found, which is usually the one the round
 // before was anchored on.
 const NearSky &LastRound(const NearSky &before, double beforeAnchor, double instant, bool sloped,
-                         Bodies bodies, std::optional<NearSky> &moved)
+                         Bodies bodies, const truesky::Places &places,
+                         std::optional<NearSky> &moved)
 {
     const double last = OnTheGrid(instant);
     if (last == beforeAnchor)
         return before;
-    moved.emplace(bodies, last, sloped);
+    moved.emplace(bodies, last, sloped, places);
     return *moved;
 }
 
@@ -254,7 +261,10 @@ const NearSky &LastRound(const NearSky &before, double beforeAnchor, double inst
 // separation, the shape of the separation is the true sky's.
 class GriddedSky {
 public:
-    explicit GriddedSky(Bodies bodies) : m_bodies(bodies | SunBit) {}
+    GriddedSky(Bodies bodies, const truesky::Places &places)
+        : m_bodies(bodies | SunBit), m_places(places)
+    {
+    }
 
     void at(double julianDay, SkyDirections &out)
     {
@@ -275,10 +285,11 @@ private:
         std::erase_if(m_offsets,
                       [&](const auto &entry) { return std::llabs(entry.first - key) > 4; });
         const double julianDay = static_cast<double>(key) * GridSpacing;
-        return m_offsets.emplace(key, OffsetAt(m_bodies, julianDay)).first->second;
+        return m_offsets.emplace(key, OffsetAt(m_bodies, julianDay, m_places)).first->second;
     }
 
     Bodies m_bodies;
+    const truesky::Places &m_places;
     std::map<long long, SkyDirections> m_offsets;
 };
 
@@ -361,7 +372,8 @@ std::vector<Crossing> RoughCrossings(Body body, const std::vector<LongitudeTarge
 // The exact instant of a crossing: found on the rough sky moved by its
 // offset from the exact one, measured again where it is found until the
 // two agree.
-std::optional<Event> RefineCrossing(Body body, const Crossing &crossing)
+std::optional<Event> RefineCrossing(Body body, const Crossing &crossing,
+                                    const truesky::Places &places)
 {
     const Bodies bodies = BodyBit(body);
     SkyDirections sky{};
@@ -378,7 +390,7 @@ std::optional<Event> RefineCrossing(Body body, const Crossing &crossing)
     double centre = rough;
     for (int round = 0; round < 8; ++round) {
         const double anchor = OnTheGrid(centre);
-        const NearSky near(bodies, anchor, false);
+        const NearSky near(bodies, anchor, false, places);
         const auto offTarget = [&](double t) {
             near.at(t, sky);
             return Wrap180(FromSunAlongEcliptic(sky, body) - crossing.target.degrees);
@@ -411,7 +423,7 @@ std::optional<Event> RefineCrossing(Body body, const Crossing &crossing)
         // The last round from the grid point nearest, so that the instant
         // does not depend on where the search happened to begin.
         std::optional<NearSky> moved;
-        const NearSky &fixed = LastRound(near, anchor, instant, false, bodies, moved);
+        const NearSky &fixed = LastRound(near, anchor, instant, false, bodies, places, moved);
         const double last = fixed.centre();
         const auto fromGrid = [&](double t) {
             fixed.at(t, sky);
@@ -441,7 +453,8 @@ std::optional<Event> RefineCrossing(Body body, const Crossing &crossing)
 }
 
 void FindCrossings(Body body, const std::vector<LongitudeTarget> &targets, double from, double to,
-                   double margin, const Progress *progress, std::vector<Event> &out)
+                   double margin, const Progress *progress, const truesky::Places &places,
+                   std::vector<Event> &out)
 {
     if (targets.empty())
         return;
@@ -449,7 +462,7 @@ void FindCrossings(Body body, const std::vector<LongitudeTarget> &targets, doubl
          RoughCrossings(body, targets, from - margin, to + margin, progress)) {
         if (progress && progress->cancel.load(std::memory_order_relaxed))
             return;
-        if (const auto event = RefineCrossing(body, crossing))
+        if (const auto event = RefineCrossing(body, crossing, places))
             out.push_back(*event);
     }
 }
@@ -474,7 +487,7 @@ struct Extreme {
 template <typename Value, typename Directions>
 std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, double step,
                                      double roughError, double ceiling, Value value,
-                                     Directions directions)
+                                     Directions directions, const truesky::Places &places)
 {
     const bool sloped = (bodies & BodyBit(Body::Moon)) == 0;
     SkyDirections sky{};
@@ -495,7 +508,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
     double centre = (from + to) / 2;
     for (int round = 0; round < 12; ++round) {
         const double anchor = OnTheGrid(centre);
-        const NearSky near(bodies, anchor, sloped);
+        const NearSky near(bodies, anchor, sloped, places);
         const auto f = [&](double t) {
             near.at(t, sky);
             return value(sky);
@@ -509,7 +522,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
             // The last round from the grid point nearest, so that the
             // instant does not depend on where the search happened to begin.
             std::optional<NearSky> moved;
-            const NearSky &fixed = LastRound(near, anchor, instant, sloped, bodies, moved);
+            const NearSky &fixed = LastRound(near, anchor, instant, sloped, bodies, places, moved);
             const double last = fixed.centre();
             const auto fromGrid = [&](double t) {
                 fixed.at(t, sky);
@@ -532,7 +545,8 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
 // within the limit it steps by the time the bodies take to move half a
 // degree apart, an hour at least.
 void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double limit, double from,
-                           double to, const Progress *progress, std::vector<Event> &out)
+                           double to, const Progress *progress, const truesky::Places &places,
+                           std::vector<Event> &out)
 {
     Bodies bodies = 0;
     for (Body body : group)
@@ -544,7 +558,7 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
     // read on the gridded sky, whose shape is the true sky's.
     std::optional<GriddedSky> gridded;
     if (!Has(bodies, Body::Moon))
-        gridded.emplace(bodies);
+        gridded.emplace(bodies, places);
     const auto directions = [&](double t, SkyDirections &sky) {
         if (gridded)
             gridded->at(t, sky);
@@ -584,7 +598,7 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
         if (!first && near && spreadNow < spreadBefore && spreadNow <= spreadNext &&
             spreadNow <= limit + error) {
             if (const auto extreme = RefineExtreme(bodies, before, next, nearStep, error, limit,
-                                                   spreadOf, directions)) {
+                                                   spreadOf, directions, places)) {
                 const double least = Spread(extreme->sky, group);
                 if (least <= limit) {
                     Event event;
@@ -609,7 +623,7 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
 // falls once: each greatest elongation is the largest angle between two
 // conjunctions.
 void FindGreatestElongations(Body planet, double from, double to, const Progress *progress,
-                             std::vector<Event> &out)
+                             const truesky::Places &places, std::vector<Event> &out)
 {
     // Mercury's conjunctions are at most 4 months apart, Venus' 10.
     const double reach = planet == Body::Mercury ? 130 : 320;
@@ -623,7 +637,8 @@ void FindGreatestElongations(Body planet, double from, double to, const Progress
         const double a = conjunctions[i].to, b = conjunctions[i + 1].from;
         const auto extreme = RefineExtreme(
             bodies, a, b, 1.0, 0, std::numeric_limits<double>::infinity(), farFromSun,
-            [&](double t, SkyDirections &sky) { RoughDirections(bodies | SunBit, t, sky); });
+            [&](double t, SkyDirections &sky) { RoughDirections(bodies | SunBit, t, sky); },
+            places);
         if (!extreme)
             continue;
         const SkyDirections &sky = extreme->sky;
@@ -656,7 +671,8 @@ struct Task {
     std::function<void(std::vector<Event> &)> run;
 };
 
-std::vector<Task> TasksOf(const Search &search, double from, double to, const Progress *progress)
+std::vector<Task> TasksOf(const Search &search, double from, double to, const Progress *progress,
+                          const truesky::Places &places)
 {
     std::vector<Task> tasks;
     const std::vector<Body> chosen = Members(search.bodies & ~SunBit);
@@ -672,9 +688,9 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
             phases.push_back({degrees, kind});
     }
     if (!phases.empty()) {
-        tasks.push_back({true, [=](std::vector<Event> &out) {
+        tasks.push_back({true, [=, &places](std::vector<Event> &out) {
                              FindCrossings(Body::Moon, phases, from, to, LunarMargin, progress,
-                                           out);
+                                           places, out);
                          }});
     }
 
@@ -688,9 +704,9 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
         if (Chosen(search, Kind::Opposition) && body != Body::Mercury && body != Body::Venus)
             targets.push_back({180, Kind::Opposition});
         if (!targets.empty()) {
-            tasks.push_back({false, [=](std::vector<Event> &out) {
+            tasks.push_back({false, [=, &places](std::vector<Event> &out) {
                                  FindCrossings(body, targets, from, to, PlanetMargin, progress,
-                                               out);
+                                               places, out);
                              }});
         }
     }
@@ -699,8 +715,8 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
     if (Chosen(search, Kind::GreatestElongation)) {
         for (Body body : {Body::Mercury, Body::Venus}) {
             if (Has(search.bodies, body)) {
-                tasks.push_back({false, [=](std::vector<Event> &out) {
-                                     FindGreatestElongations(body, from, to, progress, out);
+                tasks.push_back({false, [=, &places](std::vector<Event> &out) {
+                                     FindGreatestElongations(body, from, to, progress, places, out);
                                  }});
             }
         }
@@ -713,11 +729,11 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
                 const bool lunar = chosen[a] == Body::Moon || chosen[b] == Body::Moon;
                 const double margin = lunar ? LunarMargin : PlanetMargin;
                 const std::vector<Body> pair{chosen[a], chosen[b]};
-                tasks.push_back({lunar, [=, limit = search.limit](std::vector<Event> &out) {
-                                     FindClosestApproaches(pair, Kind::Conjunction, limit,
-                                                           from - margin, to + margin, progress,
-                                                           out);
-                                 }});
+                tasks.push_back(
+                    {lunar, [=, &places, limit = search.limit](std::vector<Event> &out) {
+                         FindClosestApproaches(pair, Kind::Conjunction, limit, from - margin,
+                                               to + margin, progress, places, out);
+                     }});
             }
         }
     }
@@ -725,9 +741,9 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
         const std::vector<Body> group = Members(search.group & ~SunBit);
         const bool lunar = Has(search.group, Body::Moon);
         const double margin = lunar ? LunarMargin : PlanetMargin;
-        tasks.push_back({lunar, [=, limit = search.limit](std::vector<Event> &out) {
+        tasks.push_back({lunar, [=, &places, limit = search.limit](std::vector<Event> &out) {
                              FindClosestApproaches(group, Kind::Gathering, limit, from - margin,
-                                                   to + margin, progress, out);
+                                                   to + margin, progress, places, out);
                          }});
     }
 
@@ -774,10 +790,13 @@ std::vector<std::vector<Event>> Run(const std::vector<Task> &tasks)
 // Every event whose minute lies in [from, to), in time order; empty when
 // cancelled on the way, so that nothing half-found is kept.
 std::vector<Event> FindInStretch(const Search &search, double from, double to,
-                                 const Progress *progress, bool &cancelled)
+                                 const Progress *progress, PlaceTable &places, bool &cancelled)
 {
+    // The table's nodes far from this stretch are not wanted again.
+    places.forget(truesky::AtUniversalTime(from - TableReach).tt,
+                  truesky::AtUniversalTime(to + TableReach).tt);
     std::vector<Event> found;
-    for (std::vector<Event> &events : Run(TasksOf(search, from, to, progress)))
+    for (std::vector<Event> &events : Run(TasksOf(search, from, to, progress, places)))
         found.insert(found.end(), events.begin(), events.end());
     if (progress && progress->cancel.load()) {
         cancelled = true;
@@ -860,10 +879,11 @@ Found FindEvents(const Search &search, Progress *progress, const Sink &sink)
     if (Invalid(search))
         return {{}, Status::Invalid};
     Found found;
+    PlaceTable places;
     for (double start = search.from; start < search.to; start += StretchDays) {
         const double end = std::min(start + StretchDays, search.to);
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(search, start, end, progress, cancelled);
+        std::vector<Event> batch = FindInStretch(search, start, end, progress, places, cancelled);
         if (cancelled) {
             found.status = Status::Cancelled;
             return found;
@@ -894,11 +914,12 @@ Found NextEvent(const Search &search, Progress *progress)
     bounded.to = EndJulianDay;
     if (Invalid(bounded))
         return {{}, Status::Invalid};
+    PlaceTable places;
     for (double start = search.from, length = 32; start < EndJulianDay;
          start += length, length = NextStretch(length)) {
         const double end = std::min(start + length, EndJulianDay);
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, cancelled);
+        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, places, cancelled);
         if (cancelled)
             return {{}, Status::Cancelled};
         if (progress)
@@ -915,11 +936,12 @@ Found PreviousEvent(const Search &search, Progress *progress)
     bounded.from = FirstJulianDay;
     if (Invalid(bounded))
         return {{}, Status::Invalid};
+    PlaceTable places;
     for (double end = search.to, length = 32; end > FirstJulianDay;
          end -= length, length = NextStretch(length)) {
         const double start = std::max(end - length, FirstJulianDay);
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, cancelled);
+        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, places, cancelled);
         if (cancelled)
             return {{}, Status::Cancelled};
         if (progress)
