@@ -1,5 +1,6 @@
 #include "model/skyevents.h"
 
+#include "model/brent.h"
 #include "model/dailymotion.h"
 #include "model/eventsky.h"
 #include "model/placetable.h"
@@ -135,47 +136,18 @@ double RoughErrorOver(Body body, double from, double to)
     return std::max(RoughError(body, from), RoughError(body, to));
 }
 
-// The minimum of a function of time on [a, b] by golden sections, to a
-// second; the function has one minimum there.
-template <typename Function> double GoldenMinimum(Function f, double a, double b)
+// The minimum of a function of time on [a, b], to half a second; the
+// function has one minimum there.
+template <typename Function> double Least(Function f, double a, double b)
 {
-    constexpr double Ratio = 0.6180339887498949;
-    double c = b - Ratio * (b - a), d = a + Ratio * (b - a);
-    double fc = f(c), fd = f(d);
-    while (b - a > Second) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - Ratio * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + Ratio * (b - a);
-            fd = f(d);
-        }
-    }
-    return (a + b) / 2;
+    return brent::Minimum(f, a, b, Second / 8);
 }
 
-// A root of a function of time on [a, b], where its sign changes, to a
-// second, by bisection.
+// A root of a function of time on [a, b], where its sign changes, to half a
+// second.
 template <typename Function> double Root(Function f, double a, double b)
 {
-    double fa = f(a);
-    while (b - a > Second) {
-        const double m = (a + b) / 2;
-        const double fm = f(m);
-        if ((fm < 0) == (fa < 0)) {
-            a = m;
-            fa = fm;
-        } else {
-            b = m;
-        }
-    }
-    return (a + b) / 2;
+    return brent::Root(f, a, b, Second / 8);
 }
 
 // How far the exact directions lie from the rough ones at an instant.
@@ -497,7 +469,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
             directions(t, r);
             return value(r);
         };
-        const double rough = GoldenMinimum(roughValue, from, to);
+        const double rough = Least(roughValue, from, to);
         // The true sky's minimum is at least the rough one less the rough
         // sky's error: above the ceiling, there is nothing to refine.
         if (roughValue(rough) - roughError > ceiling)
@@ -513,7 +485,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
             near.at(t, sky);
             return value(sky);
         };
-        const double instant = GoldenMinimum(f, from, to);
+        const double instant = Least(f, from, to);
         const bool atAnEdge = instant - from < 2 * Second || to - instant < 2 * Second;
         if (!atAnEdge && std::fabs(instant - anchor) <= AnchorReach) {
             // A minimum, not the low end of a slope.
@@ -528,7 +500,7 @@ std::optional<Extreme> RefineExtreme(Bodies bodies, double from, double to, doub
                 fixed.at(t, sky);
                 return value(sky);
             };
-            Extreme extreme{GoldenMinimum(fromGrid, last - GridWindow, last + GridWindow), {}};
+            Extreme extreme{Least(fromGrid, last - GridWindow, last + GridWindow), {}};
             fixed.at(extreme.julianDay, extreme.sky);
             return extreme;
         }
