@@ -566,7 +566,8 @@ void FindClosestApproaches(const std::vector<Body> &group, Kind kind, double lim
         const double next = std::min(t + step, to);
         const double roughNext = roughSpread(next);
         const bool nextNear = roughNext - limit - 2 * error <= 0;
-        const double spreadNext = nextNear && near ? nearSpread(next) : roughNext;
+        // Without the gridded sky the near samples are the rough ones.
+        const double spreadNext = nextNear && near && gridded ? nearSpread(next) : roughNext;
         if (!first && near && spreadNow < spreadBefore && spreadNow <= spreadNext &&
             spreadNow <= limit + error) {
             if (const auto extreme = RefineExtreme(bodies, before, next, nearStep, error, limit,
