@@ -1,6 +1,7 @@
 // The sky-events search against the plain way of doing the same work: the
 // true sky's apparent places every hour.
 #include "model/catalogue.h"
+#include "model/placetable.h"
 #include "model/skyevents.h"
 #include "model/truealignment.h"
 #include "model/truesky.h"
@@ -68,6 +69,34 @@ void OneYearHourByHour(benchmark::State &state)
     }
 }
 BENCHMARK(OneYearHourByHour)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The exact places of the planets and the Sun at 2,000 instants drawn at
+// random from one year, as a search asks for them: from the theories each
+// time (table:0), and from a place table filled as it goes, the cost of its
+// nodes included (table:1).
+void ExactPlacesOneYear(benchmark::State &state)
+{
+    const bool fromTable = state.range(0) == 1;
+    constexpr std::array<Body, 9> planets{Body::Mercury, Body::Venus,   Body::Earth,
+                                          Body::Mars,    Body::Jupiter, Body::Saturn,
+                                          Body::Uranus,  Body::Neptune, Body::Pluto};
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> instant(JulianDay(2026), JulianDay(2027));
+    std::vector<double> instants(2000);
+    for (double &jd : instants)
+        jd = instant(random);
+    std::array<truesky::Direction, 9> sky{};
+    for (auto _ : state) {
+        const PlaceTable table;
+        const truesky::Places &places = fromTable ? table : truesky::TheoryPlaces();
+        for (double jd : instants) {
+            truesky::ApparentDirections(planets.data(), planets.size(),
+                                        truesky::AtUniversalTime(jd), sky.data(), places);
+            benchmark::DoNotOptimize(sky);
+        }
+    }
+}
+BENCHMARK(ExactPlacesOneYear)->ArgName("table")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A century, as it streams: the first batch and the whole.
 void OneCentury(benchmark::State &state)
