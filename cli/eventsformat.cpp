@@ -53,16 +53,6 @@ bool HasElongation(Kind kind)
            kind == Kind::GreatestElongation;
 }
 
-// The angle from the Sun of the one planet of an opposition, conjunction
-// with the Sun or greatest elongation.
-double Elongation(const Event &event)
-{
-    const std::vector<Body> bodies = BodiesOf(event.bodies);
-    if (!HasElongation(event.kind) || bodies.empty())
-        return skyevents::NoAngle;
-    return event.fromSun[static_cast<std::size_t>(bodies.front())];
-}
-
 // A body's name in a sentence.
 std::string ProseName(Body body)
 {
@@ -82,53 +72,8 @@ std::string ProseList(skyevents::Bodies bodies)
     return text;
 }
 
-// The kind of event in words, as the table's Event column shows it.
-std::string Title(const Event &event)
-{
-    switch (event.kind) {
-    case Kind::Conjunction:
-        return "Conjunction";
-    case Kind::Gathering:
-        return "Gathering";
-    case Kind::Opposition:
-        return "Opposition";
-    case Kind::ConjunctionWithSun:
-        if (event.detail == Detail::Inferior)
-            return "Inferior conjunction";
-        if (event.detail == Detail::Superior)
-            return "Superior conjunction";
-        return "Conjunction with the Sun";
-    case Kind::GreatestElongation:
-        if (event.detail == Detail::East)
-            return "Greatest elongation east";
-        if (event.detail == Detail::West)
-            return "Greatest elongation west";
-        return "Greatest elongation";
-    case Kind::NewMoon:
-        return "New moon";
-    case Kind::FirstQuarter:
-        return "First quarter";
-    case Kind::FullMoon:
-        return "Full moon";
-    case Kind::LastQuarter:
-        return "Last quarter";
-    }
-    return std::string(skyevents::KindName(event.kind));
-}
-
 // The widest of the titles, for the table.
 constexpr std::size_t TitleWidth = 24;
-
-// "too near the Sun to see; approximate", or nothing.
-std::string Notes(const Event &event)
-{
-    std::string notes;
-    if (event.tooNearTheSun)
-        notes = "too near the Sun to see";
-    if (event.approximate)
-        notes += notes.empty() ? "approximate" : "; approximate";
-    return notes;
-}
 
 // The minutes since 1970-01-01 0 h UT, and the calendar day and time of day
 // they fall on.
@@ -252,6 +197,61 @@ constexpr std::size_t SeparationWidth = 10; // "Separation"
 constexpr std::size_t FromSunWidth = 8;     // "From Sun"
 
 } // namespace
+
+// The angle from the Sun of the one planet of an opposition, conjunction
+// with the Sun or greatest elongation.
+double Elongation(const Event &event)
+{
+    const std::vector<Body> bodies = BodiesOf(event.bodies);
+    if (!HasElongation(event.kind) || bodies.empty())
+        return skyevents::NoAngle;
+    return event.fromSun[static_cast<std::size_t>(bodies.front())];
+}
+
+// The kind of event in words, as the table's Event column shows it.
+std::string Title(const Event &event)
+{
+    switch (event.kind) {
+    case Kind::Conjunction:
+        return "Conjunction";
+    case Kind::Gathering:
+        return "Gathering";
+    case Kind::Opposition:
+        return "Opposition";
+    case Kind::ConjunctionWithSun:
+        if (event.detail == Detail::Inferior)
+            return "Inferior conjunction";
+        if (event.detail == Detail::Superior)
+            return "Superior conjunction";
+        return "Conjunction with the Sun";
+    case Kind::GreatestElongation:
+        if (event.detail == Detail::East)
+            return "Greatest elongation east";
+        if (event.detail == Detail::West)
+            return "Greatest elongation west";
+        return "Greatest elongation";
+    case Kind::NewMoon:
+        return "New moon";
+    case Kind::FirstQuarter:
+        return "First quarter";
+    case Kind::FullMoon:
+        return "Full moon";
+    case Kind::LastQuarter:
+        return "Last quarter";
+    }
+    return std::string(skyevents::KindName(event.kind));
+}
+
+// "too near the Sun to see; approximate", or nothing.
+std::string Notes(const Event &event)
+{
+    std::string notes;
+    if (event.tooNearTheSun)
+        notes = "too near the Sun to see";
+    if (event.approximate)
+        notes += notes.empty() ? "approximate" : "; approximate";
+    return notes;
+}
 
 std::string InstantText(double julianDay)
 {

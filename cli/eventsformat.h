@@ -34,6 +34,17 @@ std::string CsvRow(const skyevents::Event &event);
 // "Full moon", "Greatest elongation of Mercury, 18.9° east".
 std::string Summary(const skyevents::Event &event);
 
+// The kind of event in words, with its side of the Sun: "Conjunction",
+// "Inferior conjunction", "Greatest elongation east", "Full moon".
+std::string Title(const skyevents::Event &event);
+
+// The angle from the Sun, degrees, of the one planet of an opposition, a
+// conjunction with the Sun or a greatest elongation; NoAngle otherwise.
+double Elongation(const skyevents::Event &event);
+
+// "too near the Sun to see; approximate", or nothing.
+std::string Notes(const skyevents::Event &event);
+
 // The same event's identifier in every calendar made of it, from its
 // instant, kind and bodies: "20201221T1820Z-conjunction-jupiter-saturn@heliodial",
 // "20201230T0328Z-full-moon@heliodial".
