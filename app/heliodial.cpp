@@ -9,6 +9,8 @@
 #include "dialogs/intervaldialog.h"
 #include "dialogs/latitudedialog.h"
 #include "dialogs/photowindow.h"
+#include "dialogs/skyeventswindow.h"
+#include "views/clickablelabel.h"
 #include "views/datepicker.h"
 
 #include <QApplication>
@@ -57,6 +59,7 @@ Heliodial::Heliodial(Platform &platform) : m_platform(platform)
     m_form1->FormCreate();
     m_aboutBox = std::make_unique<TAboutBox>(*this);
     m_alignment = std::make_unique<TFAlignment>(*this);
+    m_skyEvents = std::make_unique<SkyEventsWindow>(*this);
     m_form3 = std::make_unique<TForm3>(*this);
     m_latitude = std::make_unique<TFLatitude>(*this);
     m_hiddenForm = std::make_unique<THiddenForm>(*this);
@@ -152,4 +155,21 @@ void Heliodial::btnHorizonClick()
 void Heliodial::btnPointerClick()
 {
     m_options->btnPointerClick();
+}
+
+void Heliodial::showSkyEvent(QDate day, Body body, const QString &facts)
+{
+    if (!m_form1->TruePositions &&
+        m_platform.messageBox(m_skyEvents.get(), Platform::MessageKind::Confirmation,
+                              QStringLiteral("The classic model places the planets on circles, "
+                                             "not where they are. Show the true positions?")) ==
+            Platform::Button::Yes)
+        m_form1->Truepositions1Click();
+    setStatusDate(day);
+    m_form1->pointAt(body);
+    m_form1->lblStatusDate->setToolTip(facts);
+    // The scene in front, where the event is shown; the list stays open
+    // behind it.
+    m_form1->raise();
+    m_form1->activateWindow();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/catalogue.h"
+
 #include <QDate>
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -8,6 +11,7 @@ class Platform;
 class QWidget;
 class TAboutBox;
 class TFAlignment;
+class SkyEventsWindow;
 class TFLatitude;
 class TForm1;
 class TForm3;
@@ -36,6 +40,7 @@ public:
     QWidget *mainWindow() const;
     TAboutBox *AboutBox() const { return m_aboutBox.get(); }
     TFAlignment *FAlignment() const { return m_alignment.get(); }
+    SkyEventsWindow *SkyEvents() const { return m_skyEvents.get(); }
     TForm3 *Form3() const { return m_form3.get(); }
     TFLatitude *FLatitude() const { return m_latitude.get(); }
     THiddenForm *HiddenForm() const { return m_hiddenForm.get(); }
@@ -61,6 +66,12 @@ public:
     bool pointerShown() const;
     void btnHorizonClick();
     void btnPointerClick();
+    // Shows a sky event in the scene: the status date moves to its day, the
+    // true positions come on (the user is asked first while the classic
+    // model is on), the pointer points from the Earth to the body on the
+    // view that shows it, the status date's tooltip gives the facts, and
+    // the main window comes to the front.
+    void showSkyEvent(QDate day, Body body, const QString &facts);
 
 private:
     Platform &m_platform;
@@ -70,6 +81,7 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<TFAlignment> m_alignment;
+    std::unique_ptr<SkyEventsWindow> m_skyEvents;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TFLatitude> m_latitude;
     std::unique_ptr<THiddenForm> m_hiddenForm;

@@ -138,6 +138,7 @@ public:
     QMenu *Model1;
     QAction *Classicmodel1, *Truepositions1;
     QAction *Nextalignmemt1;
+    QAction *Skyevents1;
     QAction *Contents1, *About1;
 
     // The direction pointer's four references, and the row of each target.
@@ -217,6 +218,7 @@ public slots:
     void Yes1Click();
     void Latitude1Click();
     void Nextalignmemt1Click();
+    void Skyevents1Click();
     void Interval1Click();
     void Contents1Click();
 
@@ -308,6 +310,9 @@ public:
     void reportCalculationError();
     // Stops the planets if they are moving; true when they were.
     bool stopMovement();
+    // Points from the Earth to the body on the first view that shows it,
+    // brought to the front, with the pointer shown.
+    void pointAt(Body body);
 
 private:
     class MovementPause;

@@ -146,6 +146,7 @@ void TForm1::buildMenus()
 
     When1 = top("When1", QStringLiteral("When?"));
     Nextalignmemt1 = AddItem(When1, "Nextalignmemt1", QStringLiteral("Next alignmemt ..."));
+    Skyevents1 = AddItem(When1, "Skyevents1", QStringLiteral("Sky &events..."));
 
     Help1 = top("Help1", QStringLiteral("&Help"));
     Contents1 = AddItem(Help1, "Contents1", QStringLiteral("&Contents"));
@@ -233,6 +234,7 @@ std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
             {Classicmodel1, &TForm1::Classicmodel1Click},
             {Truepositions1, &TForm1::Truepositions1Click},
             {Nextalignmemt1, &TForm1::Nextalignmemt1Click},
+            {Skyevents1, &TForm1::Skyevents1Click},
             {Contents1, &TForm1::Contents1Click},
             {About1, &TForm1::About1Click},
             {Hidecontrolpanel1, &TForm1::Hidecontrolpanel1Click},

@@ -5,6 +5,7 @@
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "dialogs/alignmentdialog.h"
+#include "dialogs/skyeventswindow.h"
 #include "model/catalogue.h"
 #include "views/directionoverlay.h"
 
@@ -107,6 +108,29 @@ void TForm1::ToMoon2Click()
 void TForm1::Nextalignmemt1Click()
 {
     m_app.FAlignment()->show();
+}
+
+void TForm1::Skyevents1Click()
+{
+    SkyEventsWindow *window = m_app.SkyEvents();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TForm1::pointAt(Body body)
+{
+    const std::vector<PointerTarget> targets = pointerTargets();
+    for (std::size_t i = 0; i < PointerTargets.size() && i < targets.size(); ++i) {
+        if (PointerTargets[i] != body)
+            continue;
+        choosePointerTarget(targets[i].item);
+        // Brought to the front as a click on its tab would.
+        TabbedNotebook1->setCurrentIndex(targets[i].page);
+        if (!PointerShown)
+            m_app.btnPointerClick();
+        return;
+    }
 }
 
 void TForm1::Hidedirection1Click()

@@ -55,6 +55,7 @@ const struct {
     {"Classicmodel1", &TForm1::Classicmodel1Click},
     {"Truepositions1", &TForm1::Truepositions1Click},
     {"Nextalignmemt1", &TForm1::Nextalignmemt1Click},
+    {"Skyevents1", &TForm1::Skyevents1Click},
     {"Contents1", &TForm1::Contents1Click},
     {"About1", &TForm1::About1Click},
     {"Hidecontrolpanel1", &TForm1::Hidecontrolpanel1Click},
