@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
+#include <cmath>
 #include <thread>
 
 TFAlignment::TFAlignment(Heliodial &app) : QDialog(nullptr, Qt::Tool), m_app(app)
@@ -108,9 +109,10 @@ void TFAlignment::BitBtn1Click()
         query.lastAcceptedDay = EpochDate().daysTo(*LastAlignmentDate);
 
     alignment::Result result;
+    std::optional<double> closest;
     if (m_app.truePositions()) {
         query.startJulianDay = m_app.statusJulianDay();
-        result = searchTrueSky(query);
+        result = searchTrueSky(query, closest);
         if (result.cancelled)
             return;
     } else {
@@ -125,7 +127,11 @@ void TFAlignment::BitBtn1Click()
             QStringLiteral("No alignment of the selected planets has been found by 31/12/2500"));
         return;
     }
-    const QDate best = EpochDate().addDays(alignment::CalendarDay(result.bestOffset));
+    // On the true sky, the day the planets come closest together near the
+    // day the finder's rule names.
+    const QDate best = closest
+                           ? QDate::fromJulianDay(static_cast<qint64>(std::floor(*closest + 0.5)))
+                           : EpochDate().addDays(alignment::CalendarDay(result.bestOffset));
     const QString question = QStringLiteral("The next alignment is on ") + ShortDateText(best) +
                              QStringLiteral("\r") + QStringLiteral("\r") +
                              QStringLiteral("Do you want to re-set the Calendar to that date?");
@@ -142,7 +148,8 @@ void TFAlignment::BitBtn1Click()
     LastAlignmentDate = best;
 }
 
-alignment::Result TFAlignment::searchTrueSky(const alignment::Query &query)
+alignment::Result TFAlignment::searchTrueSky(const alignment::Query &query,
+                                             std::optional<double> &closest)
 {
     constexpr int Steps = 1000;
     QProgressDialog progressDialog(QStringLiteral("Searching the true sky..."),
@@ -167,6 +174,10 @@ alignment::Result TFAlignment::searchTrueSky(const alignment::Query &query)
     std::atomic<bool> finished{false};
     std::thread worker([&] {
         result = alignment::FindNextTrueAlignment(query, &progress);
+        if (result.found && !result.cancelled) {
+            const double named = query.startJulianDay + (result.bestOffset - query.startOffset);
+            closest = alignment::ClosestApproachNear(query.ticked, named);
+        }
         finished = true;
         QMetaObject::invokeMethod(
             &poll, [] {}, Qt::QueuedConnection); // wakes the loop

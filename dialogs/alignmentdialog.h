@@ -45,7 +45,9 @@ protected:
 private:
     // Searches the true sky beside the windows, which go on repainting;
     // a progress dialog lets the user cancel a search that takes a while.
-    alignment::Result searchTrueSky(const alignment::Query &query);
+    // `closest` gets the instant the ticked planets come closest together
+    // near the day found.
+    alignment::Result searchTrueSky(const alignment::Query &query, std::optional<double> &closest);
 
     Heliodial &m_app;
 };

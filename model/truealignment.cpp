@@ -2,6 +2,7 @@
 
 #include "model/arithmetic.h"
 #include "model/dailymotion.h"
+#include "model/skyevents.h"
 #include "model/truesky.h"
 
 #include <algorithm>
@@ -189,6 +190,40 @@ Result FindNextTrueAlignment(const Query &query, SearchProgress *progress)
             return run.finish(offset);
         ++k;
     }
+}
+
+std::optional<double> ClosestApproachNear(const std::array<bool, 8> &ticked, double julianDay)
+{
+    // The finder's boxes, Mercury to Pluto without the Earth.
+    constexpr std::array<Body, 8> Boxes{Body::Mercury, Body::Venus,  Body::Mars,    Body::Jupiter,
+                                        Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+    constexpr double Reach = 30;
+    skyevents::Search search;
+    search.bodies = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < Boxes.size(); ++i) {
+        if (ticked[i]) {
+            search.bodies |= skyevents::BodyBit(Boxes[i]);
+            ++count;
+        }
+    }
+    if (count < 2)
+        return std::nullopt;
+    const bool pair = count == 2;
+    search.kinds =
+        skyevents::KindBit(pair ? skyevents::Kind::Conjunction : skyevents::Kind::Gathering);
+    search.group = pair ? 0 : search.bodies;
+    search.limit = skyevents::LargestLimit;
+    search.from = std::max(julianDay - Reach, skyevents::FirstJulianDay);
+    search.to = std::min(julianDay + Reach, skyevents::EndJulianDay);
+    const skyevents::Found found = skyevents::FindEvents(search);
+    const auto least = std::min_element(found.events.begin(), found.events.end(),
+                                        [](const skyevents::Event &a, const skyevents::Event &b) {
+                                            return a.separation < b.separation;
+                                        });
+    if (least == found.events.end())
+        return std::nullopt;
+    return least->julianDay;
 }
 
 } // namespace alignment

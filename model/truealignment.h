@@ -7,7 +7,9 @@
 #include "model/alignment.h"
 #include "model/catalogue.h"
 
+#include <array>
 #include <atomic>
+#include <optional>
 
 namespace alignment {
 
@@ -25,5 +27,13 @@ Result FindNextTrueAlignmentDayByDay(const Query &query);
 // that provably cannot be aligned. `progress`, when given, is updated as
 // the search goes and stops it when cancelled.
 Result FindNextTrueAlignment(const Query &query, SearchProgress *progress = nullptr);
+
+// The instant, a Julian day in universal time, at which the ticked planets
+// come closest together within 30 days either side of `julianDay`: the
+// least spread (the largest separation of two of them) of the true sky's
+// apparent places, as the sky-events search finds it. Nothing where their
+// spread has no minimum within 20° in that span. The finder names this
+// day on the true sky rather than the first day of its own rule.
+std::optional<double> ClosestApproachNear(const std::array<bool, 8> &ticked, double julianDay);
 
 } // namespace alignment

@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <chrono>
+#include <cmath>
 #include <random>
 
 using namespace alignment;
@@ -152,6 +153,29 @@ private slots:
         const Result result = FindNextTrueAlignment(query, &progress);
         QVERIFY(!result.found);
         QCOMPARE(progress.fraction.load(), 1.0);
+    }
+
+    // The day the finder names on the true sky: the planets' closest
+    // approach near the day of its own rule.
+    void closestApproachNearTheFindersDay()
+    {
+        std::array<bool, 8> jupiterAndSaturn{};
+        jupiterAndSaturn[alignment::Jupiter] = jupiterAndSaturn[alignment::Saturn] = true;
+        // 26 December 2020, the day of the finder's rule; closest on 21
+        // December 2020 at about 18:20 UT (published, 0.10° apart).
+        const auto closest = alignment::ClosestApproachNear(jupiterAndSaturn, 2459209.5);
+        QVERIFY(closest);
+        const double published = 2459204.5 + (18 + 20.0 / 60) / 24;
+        QVERIFY2(std::fabs(*closest - published) <= 2.0 / 1440,
+                 qPrintable(QString::number(*closest, 'f', 5)));
+
+        // Ten years on they are a third of the sky apart: no minimum
+        // within 20°.
+        QVERIFY(!alignment::ClosestApproachNear(jupiterAndSaturn, 2459209.5 + 3652));
+        // One planet alone has nothing to come close to.
+        std::array<bool, 8> one{};
+        one[alignment::Mars] = true;
+        QVERIFY(!alignment::ClosestApproachNear(one, 2459209.5));
     }
 };
 
