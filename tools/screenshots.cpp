@@ -11,11 +11,15 @@
 #include "dialogs/intervaldialog.h"
 #include "dialogs/latitudedialog.h"
 #include "dialogs/photowindow.h"
+#include "dialogs/skyeventssearch.h"
+#include "dialogs/skyeventswindow.h"
 #include "views/datepicker.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
+#include <QEventLoop>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
@@ -180,6 +184,20 @@ int main(int argc, char *argv[])
         form.Showterminator1->trigger();
         form.TabbedNotebook1->setCurrentIndex(TForm1::MoonPage);
         s.save(&form, QStringLiteral("moon-phase-terminator"));
+    });
+
+    // A century of sky events, found as the window finds them.
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Skyevents1->trigger();
+        SkyEventsWindow &events = *h.SkyEvents();
+        events.FromDate->setDate(QDate(2000, 1, 1));
+        events.ToDate->setDate(QDate(2100, 1, 1));
+        QEventLoop wait;
+        QObject::connect(events.search(), &SkyEventsSearch::finished, &wait, &QEventLoop::quit);
+        events.FindButton->click();
+        wait.exec();
+        s.save(&events, QStringLiteral("sky-events"));
     });
 
     // The true sky of the same day.
