@@ -20,6 +20,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
+#include <QTableView>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
@@ -197,6 +198,8 @@ int main(int argc, char *argv[])
         QObject::connect(events.search(), &SkyEventsSearch::finished, &wait, &QEventLoop::quit);
         events.FindButton->click();
         wait.exec();
+        // The list in focus: no text cursor blinking in a date.
+        events.Events->setFocus();
         s.save(&events, QStringLiteral("sky-events"));
     });
 
