@@ -242,8 +242,8 @@ void SkyEventsWindow::buildInputs()
 void SkyEventsWindow::showEvent(QShowEvent *event)
 {
     // It opens on the status date and a year on, unless a search is
-    // under way.
-    if (!m_search->running()) {
+    // under way; coming back from the task bar changes nothing.
+    if (!event->spontaneous() && !m_search->running()) {
         const QDate day = m_app.statusDate();
         FromDate->setDate(day);
         ToDate->setDate(day.addYears(1));
@@ -354,6 +354,12 @@ void SkyEventsWindow::FindClick()
 void SkyEventsWindow::StopClick()
 {
     m_search->stop();
+}
+
+void SkyEventsWindow::reject()
+{
+    m_search->stop();
+    QDialog::reject();
 }
 
 void SkyEventsWindow::EarlierClick()

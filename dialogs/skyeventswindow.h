@@ -69,6 +69,8 @@ public slots:
     void CopyClick();
     // Shows the event of a row of the table, as the view sorts it.
     void openRow(int viewRow);
+    // Closing the window stops its search.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,5 +91,4 @@ private:
     QSortFilterProxyModel *m_sorted;
     SkyEventsSearch *m_search;
     QTimer *m_progressTimer;
-    bool m_shownOnce = false;
 };

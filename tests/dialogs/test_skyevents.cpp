@@ -318,6 +318,24 @@ private slots:
         QVERIFY(w.FindButton->isEnabled());
     }
 
+    // Closing the window with Escape stops its search; opened again it
+    // starts from the status date.
+    void closingStopsTheSearch()
+    {
+        SkyEventsWindow &w = open();
+        typeDate(w.FromDate, "20000101");
+        typeDate(w.ToDate, "21000101");
+        QSignalSpy done(w.search(), &SkyEventsSearch::finished);
+        user::Click(w.FindButton);
+        QVERIFY(w.search()->running());
+        user::Key(w.Events, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QVERIFY(ended(done));
+        QCOMPARE(done.takeFirst().at(0).value<skyevents::Status>(), skyevents::Status::Cancelled);
+        open();
+        QCOMPARE(w.FromDate->date(), app->statusDate());
+    }
+
     // A double click on a row: the true sky on the event's day, the pointer
     // to the first body on the view that shows it, the facts in the
     // tooltip.
