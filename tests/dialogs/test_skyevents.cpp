@@ -299,7 +299,11 @@ private slots:
             }
         } counter(paints);
         form().installEventFilter(&counter);
+        // And the planets move: the clock ticks on.
+        const QDate before = app->statusDate();
+        form().Moveplanets1->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(w.Events->model()->rowCount() > 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(app->statusDate() != before, 3000);
         form().update();
         QTest::qWait(50);
         QVERIFY(done.isEmpty());
