@@ -335,17 +335,24 @@ void SkyEventsWindow::setRunning(bool running, const QString &what)
     }
 }
 
-void SkyEventsWindow::FindClick()
+bool SkyEventsWindow::refused(const skyevents::Search &search)
 {
-    const skyevents::Search search =
-        searchOf(MidnightOf(FromDate->date()), MidnightOf(ToDate->date()));
-    if (const auto why = skyevents::Invalid(search)) {
+    const auto why = skyevents::Invalid(search);
+    if (why) {
         m_app.platform().messageBox(
             this, Platform::MessageKind::Error,
             QStringLiteral("Nothing to search for: %1.")
                 .arg(QString::fromUtf8(why->data(), qsizetype(why->size()))));
-        return;
     }
+    return why.has_value();
+}
+
+void SkyEventsWindow::FindClick()
+{
+    const skyevents::Search search =
+        searchOf(MidnightOf(FromDate->date()), MidnightOf(ToDate->date()));
+    if (refused(search))
+        return;
     m_model->clear();
     if (m_search->find(search))
         setRunning(true, QStringLiteral("Searching..."));
@@ -369,13 +376,8 @@ void SkyEventsWindow::EarlierClick()
     for (const skyevents::Event &e : events)
         end = std::min(end, e.julianDay);
     skyevents::Search search = searchOf(skyevents::FirstJulianDay, end);
-    if (const auto why = skyevents::Invalid(search)) {
-        m_app.platform().messageBox(
-            this, Platform::MessageKind::Error,
-            QStringLiteral("Nothing to search for: %1.")
-                .arg(QString::fromUtf8(why->data(), qsizetype(why->size()))));
+    if (refused(search))
         return;
-    }
     if (m_search->findPrevious(search))
         setRunning(true, QStringLiteral("Looking for an earlier event..."));
 }
@@ -392,13 +394,8 @@ void SkyEventsWindow::LaterClick()
         start += 1.0 / 1440;
     }
     skyevents::Search search = searchOf(start, skyevents::EndJulianDay);
-    if (const auto why = skyevents::Invalid(search)) {
-        m_app.platform().messageBox(
-            this, Platform::MessageKind::Error,
-            QStringLiteral("Nothing to search for: %1.")
-                .arg(QString::fromUtf8(why->data(), qsizetype(why->size()))));
+    if (refused(search))
         return;
-    }
     if (m_search->findNext(search))
         setRunning(true, QStringLiteral("Looking for a later event..."));
 }

@@ -82,6 +82,8 @@ private:
     void restoreTicks();
     void setRunning(bool running, const QString &what);
     void searchFinished(skyevents::Status status);
+    // Says why a search cannot be made, if it cannot.
+    bool refused(const skyevents::Search &search);
     // The events as the table shows them, sorted and filtered.
     std::vector<skyevents::Event> shownEvents(bool selectedOnly) const;
     void exportTo(bool calendar);

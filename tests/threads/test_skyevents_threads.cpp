@@ -5,6 +5,7 @@
 // threads share must give each of them the places one thread alone gets.
 #include "model/placetable.h"
 #include "model/skyevents.h"
+#include "threads/check.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,15 +16,7 @@ using namespace skyevents;
 
 namespace {
 
-int failures = 0;
-
-void Check(bool ok, const char *what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using threadtest::Check;
 
 bool Same(const std::vector<Event> &a, const std::vector<Event> &b)
 {
@@ -125,7 +118,5 @@ int main()
     for (const auto &places : seen)
         Check(places == fromOne, "a shared place table gives every thread the same places");
 
-    if (failures == 0)
-        std::printf("all passed\n");
-    return failures == 0 ? 0 : 1;
+    return threadtest::Result();
 }

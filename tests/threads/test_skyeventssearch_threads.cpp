@@ -4,6 +4,7 @@
 // ThreadSanitizer would see as well; Qt's own libraries are not
 // instrumented, so their inner workings are left out of the report.
 #include "dialogs/skyeventssearch.h"
+#include "threads/check.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -13,15 +14,7 @@
 
 namespace {
 
-int failures = 0;
-
-void Check(bool ok, const char *what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using threadtest::Check;
 
 skyevents::Search Years(double from, double years)
 {
@@ -82,7 +75,5 @@ int main(int argc, char **argv)
         dropped.find(Years(2460310.5, 50));
     }
 
-    if (failures == 0)
-        std::printf("all passed\n");
-    return failures == 0 ? 0 : 1;
+    return threadtest::Result();
 }
