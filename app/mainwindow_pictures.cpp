@@ -9,6 +9,7 @@
 #include "app/platform.h"
 #include "views/datepicker.h"
 #include "views/statstable.h"
+#include "views/wholefile.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -19,7 +20,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTabWidget>
 
@@ -27,14 +27,6 @@ namespace {
 
 const QString PngFilter = QStringLiteral("PNG image (*.png)");
 const QString TextFilter = QStringLiteral("Text, tab-separated (*.txt)");
-
-// A failure's reason, to end a sentence with.
-QString Reason(QString text)
-{
-    while (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
 
 QString PicturesFolder()
 {
@@ -84,13 +76,9 @@ QString TForm1::pictureName() const
 
 bool TForm1::writeFile(const QString &path, const QByteArray &bytes, const QString &what)
 {
-    // Written beside the old file and put in its place only when whole: a
-    // failure leaves a file of that name as it was.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString reason;
+    if (WriteWholeFile(path, bytes, &reason))
         return true;
-    const QString reason = Reason(file.errorString());
-    file.cancelWriting();
     m_platform.messageBox(this, Platform::MessageKind::Error,
                           QStringLiteral("Cannot save the %1 to \"%2\": %3.")
                               .arg(what, QDir::toNativeSeparators(path), reason));

@@ -4,6 +4,7 @@
 #include "app/pagepicture.h"
 #include "app/settings.h"
 #include "support/apptest.h"
+#include "support/limitedfilesize.h"
 #include "support/userinput.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
@@ -224,6 +225,39 @@ private slots:
         // Nor is the folder offered again as where pictures go.
         press(Qt::Key_S);
         QVERIFY(!platform->saveRequests.last().suggested.startsWith(folder));
+    }
+
+    // A disk that fills up while a file is written: the message says so,
+    // and the file that was there keeps its bytes, for the large picture
+    // and the small table alike. (Root too.)
+    void saveOntoAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("table");
+        QTest::newRow("picture") << false;
+        QTest::newRow("table as text") << true;
+    }
+
+    void saveOntoAFullDiskKeepsTheOldFile()
+    {
+        QFETCH(bool, table);
+        showProgram();
+        const QString kept = file(table ? QStringLiteral("kept.txt") : QStringLiteral("kept.png"));
+        QVERIFY(Write(kept, "the user's own picture"));
+        if (table)
+            clickTab(TForm1::StatsPage);
+        platform->savePath = kept;
+        {
+            const LimitedFileSize full(100);
+            press(Qt::Key_S);
+        }
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].kind, Platform::MessageKind::Error);
+        QVERIFY2(platform->messages[0].text.contains(QStringLiteral("the disk may be full")),
+                 qPrintable(platform->messages[0].text));
+        QCOMPARE(Contents(kept), QByteArray("the user's own picture"));
+        QCOMPARE(QDir(QFileInfo(kept).path())
+                     .entryList({QStringLiteral("kept*")}, QDir::Files | QDir::Hidden),
+                 QStringList({QFileInfo(kept).fileName()}));
     }
 
     void saveIntoAFolderThatIsAFileSaysWhy()
