@@ -5,12 +5,14 @@
 #include "cli/eventsformat.h"
 #include "dialogs/skyeventsmodel.h"
 #include "dialogs/skyeventssearch.h"
+#include "views/wholefile.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
@@ -457,13 +458,11 @@ void SkyEventsWindow::exportTo(bool calendar)
     writer.end();
     const std::string bytes = text.str();
 
-    // Written beside the old file and put in its place only when whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
+    QString reason;
+    if (!WriteWholeFile(path, QByteArray::fromStdString(bytes), &reason)) {
         m_app.platform().messageBox(
             this, Platform::MessageKind::Error,
-            QStringLiteral("Could not write %1: %2").arg(path, file.errorString()));
+            QStringLiteral("Cannot write \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     StatusLabel->setText(QStringLiteral("%1 events written to %2").arg(writer.written()).arg(path));

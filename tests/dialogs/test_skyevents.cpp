@@ -9,6 +9,7 @@
 #include "dialogs/skyeventssearch.h"
 #include "dialogs/skyeventswindow.h"
 #include "support/apptest.h"
+#include "support/limitedfilesize.h"
 #include "support/userinput.h"
 #include "views/clickablelabel.h"
 
@@ -491,10 +492,30 @@ private slots:
         QCOMPARE(platform->messages.size(), before + 1);
         QCOMPARE(platform->messages.back().kind, Platform::MessageKind::Error);
         QVERIFY(!QFile::exists(platform->savePath));
+        // A disk that fills up on the way (a limit on the size of files):
+        // the file that was there keeps its bytes.
+        const QString kept = folder.filePath(QStringLiteral("kept.csv"));
+        {
+            QFile old(kept);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("what was there\n");
+        }
+        platform->savePath = kept;
+        {
+            const LimitedFileSize limited(64);
+            user::Click(w.CsvButton);
+        }
+        QCOMPARE(platform->messages.size(), before + 2);
+        QCOMPARE(platform->messages.back().kind, Platform::MessageKind::Error);
+        QFile old(kept);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("what was there\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+
         // Cancelled: nothing at all.
         platform->savePath.clear();
         user::Click(w.CsvButton);
-        QCOMPARE(platform->messages.size(), before + 1);
+        QCOMPARE(platform->messages.size(), before + 2);
 
         // Two rows chosen with the mouse, then copied.
         user::Click(w.Events->viewport(), rowPoint(w, 0));
