@@ -40,7 +40,7 @@ QVariant SkyEventsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
         return {};
-    const skyevents::Event &e = event(index.row());
+    const skyevents::Event &e = eventAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return text(e, index.column());
@@ -161,7 +161,7 @@ QVariant SkyEventsModel::sortKey(const skyevents::Event &event, int column) cons
 
 QString SkyEventsModel::facts(int row) const
 {
-    const skyevents::Event &e = event(row);
+    const skyevents::Event &e = eventAt(row);
     QString facts = QString::fromStdString(eventscli::Summary(e)) + QStringLiteral(", ") +
                     text(e, UniversalTimeColumn) + QStringLiteral(" UT");
     const QString fromSun = text(e, FromSunColumn);

@@ -39,7 +39,7 @@ public:
     void append(const std::vector<skyevents::Event> &events);
     void clear();
 
-    const skyevents::Event &event(int row) const { return m_events.at(std::size_t(row)); }
+    const skyevents::Event &eventAt(int row) const { return m_events.at(std::size_t(row)); }
     const std::vector<skyevents::Event> &events() const { return m_events; }
 
     // The event's instant in UTC.

@@ -419,7 +419,7 @@ std::vector<skyevents::Event> SkyEventsWindow::shownEvents(bool selectedOnly) co
         const QModelIndex index = m_sorted->index(row, 0);
         if (selectedOnly && !Events->selectionModel()->isRowSelected(row, {}))
             continue;
-        shown.push_back(m_model->event(m_sorted->mapToSource(index).row()));
+        shown.push_back(m_model->eventAt(m_sorted->mapToSource(index).row()));
     }
     return shown;
 }
@@ -488,7 +488,7 @@ void SkyEventsWindow::openRow(int viewRow)
     if (viewRow < 0 || viewRow >= m_sorted->rowCount())
         return;
     const int row = m_sorted->mapToSource(m_sorted->index(viewRow, 0)).row();
-    const skyevents::Event &event = m_model->event(row);
+    const skyevents::Event &event = m_model->eventAt(row);
     // The first of the event's bodies in the program's order, the Moon last.
     Body first = Body::Moon;
     for (int i = 0; i < 10; ++i) {

@@ -390,14 +390,14 @@ private slots:
         QVERIFY(ended(done));
         QCOMPARE(w.model()->rowCount(), 2);
         // The next within 1.5°: 31 October 2040, 1.13°.
-        QCOMPARE(SkyEventsModel::Instant(w.model()->event(1)).date(), QDate(2040, 10, 31));
-        QVERIFY(w.model()->event(1).julianDay > great);
+        QCOMPARE(SkyEventsModel::Instant(w.model()->eventAt(1)).date(), QDate(2040, 10, 31));
+        QVERIFY(w.model()->eventAt(1).julianDay > great);
         user::Click(w.EarlierButton);
         QVERIFY(ended(done, 1));
         QCOMPARE(w.model()->rowCount(), 3);
         // And the one before: 28 May 2000, 1.15° (not the 4.7° of May 2020,
         // which is beyond the limit).
-        QCOMPARE(SkyEventsModel::Instant(w.model()->event(2)).date(), QDate(2000, 5, 28));
+        QCOMPARE(SkyEventsModel::Instant(w.model()->eventAt(2)).date(), QDate(2000, 5, 28));
         QCOMPARE(w.Events->model()->index(1, SkyEventsModel::UniversalTimeColumn).data().toString(),
                  QStringLiteral("2020-12-21 18:21"));
     }
