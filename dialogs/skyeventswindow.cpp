@@ -412,13 +412,11 @@ void SkyEventsWindow::searchFinished(skyevents::Status status)
     setRunning(false, what);
 }
 
-std::vector<skyevents::Event> SkyEventsWindow::shownEvents(bool selectedOnly) const
+std::vector<skyevents::Event> SkyEventsWindow::shownEvents() const
 {
     std::vector<skyevents::Event> shown;
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const QModelIndex index = m_sorted->index(row, 0);
-        if (selectedOnly && !Events->selectionModel()->isRowSelected(row, {}))
-            continue;
         shown.push_back(m_model->eventAt(m_sorted->mapToSource(index).row()));
     }
     return shown;
@@ -454,7 +452,7 @@ void SkyEventsWindow::exportTo(bool calendar)
         text, calendar ? eventscli::Format::Ics : eventscli::Format::Csv,
         searchOf(MidnightOf(FromDate->date()), MidnightOf(ToDate->date())), now);
     writer.begin();
-    writer.write(shownEvents(false));
+    writer.write(shownEvents());
     writer.end();
     const std::string bytes = text.str();
 

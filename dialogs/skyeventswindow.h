@@ -85,7 +85,7 @@ private:
     // Says why a search cannot be made, if it cannot.
     bool refused(const skyevents::Search &search);
     // The events as the table shows them, sorted and filtered.
-    std::vector<skyevents::Event> shownEvents(bool selectedOnly) const;
+    std::vector<skyevents::Event> shownEvents() const;
     void exportTo(bool calendar);
 
     Heliodial &m_app;
