@@ -2,11 +2,11 @@
 //
 // Draws the application's small raster pictures procedurally and writes them as PNG files, so
 // the committed images can be regenerated (and restyled) from source instead of being
-// hand-edited. Every picture is written twice: at its logical size and, as "name@2x.png", at
-// double resolution. The 2x image is painted by the same code through a scaled painter, which
-// keeps it sharp instead of being an upscaled copy of the 1x pixels. Two families differ: the
-// program icon comes in the sizes desktops ask for instead, and the photograph is one large
-// JPEG.
+// hand-edited. Every picture is written at its logical size and, as "name@2x.png", "name@3x.png"
+// and "name@4x.png", at two, three and four times that resolution for large and high-density
+// screens. Each larger image is painted by the same code through a scaled painter, which keeps it
+// sharp instead of being an upscaled copy of the 1x pixels. Two families differ: the program icon
+// comes in the sizes desktops ask for instead, and the photograph is one large JPEG.
 //
 // Usage: heliodial_assetgen <output-folder>
 //
@@ -50,6 +50,9 @@ enum class Background { Black, Transparent };
 
 using DrawFunction = std::function<void(QPainter &)>;
 
+// The resolutions every picture is written at, as multiples of its logical size.
+constexpr int pictureScales[] = {1, 2, 3, 4};
+
 QTextStream &err()
 {
     static QTextStream stream(stderr);
@@ -57,8 +60,8 @@ QTextStream &err()
 }
 
 // Paints one picture at the given scale. `draw` always works in logical pixels; the painter is
-// scaled for the 2x pass. Pictures on black come back without an alpha channel because they are
-// opaque by design.
+// scaled for the larger renditions. Pictures on black come back without an alpha channel because
+// they are opaque by design.
 QImage renderPicture(QSize logicalSize, int scale, Background background, const DrawFunction &draw)
 {
     QImage image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied);
@@ -75,10 +78,11 @@ QImage renderPicture(QSize logicalSize, int scale, Background background, const 
     return image;
 }
 
-// Saves a rendered picture as "name.png" (scale 1) or "name@2x.png" (scale 2).
+// Saves a rendered picture as "name.png" (scale 1) or "name@<scale>x.png".
 bool savePicture(const QDir &dir, const QString &name, int scale, const QImage &image)
 {
-    const QString fileName = name + (scale == 2 ? QStringLiteral("@2x") : QString()) + ".png";
+    const QString fileName =
+        name + (scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString()) + ".png";
     const QString path = dir.filePath(fileName);
     if (!image.save(path, "PNG")) {
         err() << "heliodial_assetgen: cannot write " << path << Qt::endl;
@@ -87,11 +91,11 @@ bool savePicture(const QDir &dir, const QString &name, int scale, const QImage &
     return true;
 }
 
-// Renders one picture at 1x and 2x and saves both.
+// Renders one picture at every scale and saves each.
 bool writePicture(const QDir &dir, const QString &name, QSize logicalSize, Background background,
                   const DrawFunction &draw)
 {
-    for (int scale : {1, 2}) {
+    for (int scale : pictureScales) {
         if (!savePicture(dir, name, scale, renderPicture(logicalSize, scale, background, draw)))
             return false;
     }
@@ -951,10 +955,12 @@ void sharpenLetters(QImage &image)
     }
 }
 
-// Names are white on black: rendered, sharpened, then saved at both scales.
+// Names are white on black: rendered, sharpened, then saved at every scale. The sharpening works
+// on the grey ramp of the antialiased edges, which is about a pixel wide at any scale, so each
+// rendition gets the same treatment.
 bool writeName(const QDir &dir, const QString &name, QSize logicalSize, const DrawFunction &draw)
 {
-    for (int scale : {1, 2}) {
+    for (int scale : pictureScales) {
         QImage image = renderPicture(logicalSize, scale, Background::Black, draw);
         sharpenLetters(image);
         if (!savePicture(dir, name, scale, image))
@@ -1229,6 +1235,7 @@ QImage renderMoonSurface(QSize size, int scale, QPointF c, qreal r)
 
     QImage maria = renderPicture(size, scale, Background::Transparent,
                                  [&](QPainter &p) { drawMaria(p, c, r); });
+    // The shores soften over the same logical width at every scale.
     blur(maria, scale);
 
     QPainter p(&surface);
@@ -1351,7 +1358,7 @@ bool writePhases(const QDir &out)
     const QSize size(100, 100);
     const QPointF centre(50, 50);
     const qreal radius = 45;
-    for (int scale : {1, 2}) {
+    for (int scale : pictureScales) {
         const QImage surface = renderMoonSurface(size, scale, centre, radius);
         for (int k = 0; k <= 15; ++k) {
             QImage phase = surface.copy();
