@@ -42,7 +42,8 @@ private:
 
 TForm1::TForm1(Heliodial &app)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                               Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                               Qt::WindowCloseButtonHint),
       m_app(app), m_platform(app.platform()), m_geometry(std::make_unique<WindowGeometry>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -50,8 +51,10 @@ TForm1::TForm1(Heliodial &app)
     Timer1 = new AnimationClock(this, QStringLiteral("Timer1"), 100);
     buildPages();
     buildMenus();
-    // Fixed border: the client area never changes size.
-    setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    // The window opens at its smallest size; the user may make it larger.
+    const QSize smallest(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    setMinimumSize(smallest);
+    resize(smallest);
 }
 
 TForm1::~TForm1()
@@ -84,7 +87,8 @@ void TForm1::FormCreate()
     StepDays = 1;
 
     centreOnScreen();
-    panel.move(x() + 32, y() + height() - panel.height() - 24);
+    restoreWindowPlace();
+    placeControlPanelAtCorner();
 
     // The page-change handler is not connected yet: run the page rules for
     // "All Planets" by hand. No page was active before, so PreviousPage stays
@@ -98,7 +102,7 @@ void TForm1::FormCreate()
     m_phaseShown = 0;
     BuildCatalogue();
     loadPositionSource();
-    iLargeEarth->centreIn(MoonPanel);
+    iLargeEarth->centreInView();
 
     const QDate today = m_platform.today();
     // Every day the calendar offers can become the status date.
@@ -213,6 +217,8 @@ void TForm1::moveEvent(QMoveEvent *event)
     // moving the window into it.
     if (isVisible())
         centreFrameOnce();
+    if (isVisible() && followsResize())
+        placeControlPanelAtCorner();
 }
 
 // --- Closing ---
@@ -226,6 +232,7 @@ void TForm1::FormClose()
 {
     ClosingDown = true;
     SaveSettings();
+    saveWindowPlace();
     m_platform.endApplication(0);
 }
 

@@ -8,6 +8,7 @@
 #include "views/zodiac.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -125,7 +126,7 @@ public:
     QMenu *File1, *Panel2, *Hemisphere1, *Movement1, *Orbits1, *Horizon1, *Display1, *Moon1, *Zo1,
         *When1, *Help1;
     QMenu *Daylightsvaing1, *Direction1, *Terminator1, *Phase1;
-    QAction *Savepicture1, *Copypicture1, *Print1, *N4, *Exit1;
+    QAction *Savepicture1, *Copypicture1, *Print1, *Fullscreen1, *N4, *Exit1;
     QAction *Hidecontrolpanel2, *Showcontrolpanel1;
     QAction *North1, *South1;
     QAction *Stopplanets1, *Moveplanets1, *N1, *Interval1;
@@ -275,6 +276,8 @@ public slots:
     void Copypicture2Click();
     void Print1Click();
 
+    // Full screen and back.
+    void Fullscreen1Click();
     void Exit1Click();
     void FormClose();
     void LoadSettings();
@@ -292,6 +295,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     class WindowGeometry;
@@ -337,6 +342,14 @@ private:
     void centreOnScreen();
     // Centres the window again once its frame is known, the first time only.
     void centreFrameOnce();
+    // The control panel at the window's bottom-left corner, where it opens.
+    void placeControlPanelAtCorner();
+    // True just after a resize, while the window manager may still be
+    // moving the window as part of it.
+    bool followsResize() const;
+    // The window's size, place and state from the last run, and for the next.
+    void restoreWindowPlace();
+    void saveWindowPlace();
     // Un-minimises the control panel; false when it was not minimised.
     bool restoreControlPanel();
     void setControlPanelShown(bool shown);
@@ -355,7 +368,8 @@ private:
     QMetaObject::Connection m_calendarFocusWatch;
     int m_currentPage = 0;
     bool m_frameCentred = false;
-    int m_phaseShown = -1; // the phase picture imMoonPhases holds
+    QElapsedTimer m_sinceResize; // since the window's size last changed
+    int m_phaseShown = -1;       // the phase picture imMoonPhases holds
     // The true sky of the last status date it was worked out for.
     struct SkyOfDay {
         QDate day;

@@ -7,6 +7,7 @@
 #include "views/datepicker.h"
 #include "views/directionoverlay.h"
 #include "views/horizonoverlay.h"
+#include "views/pageholder.h"
 #include "views/picture.h"
 #include "views/shortdate.h"
 #include "views/statstable.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -41,34 +43,43 @@ void TForm1::buildPages()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(ClientSize);
+    // The smallest window is the one the program always had; a larger one
+    // gives the pages more room.
+    client->setMinimumSize(ClientSize);
     setCentralWidget(client);
 
     TabbedNotebook1 = new QTabWidget(client);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
-    TabbedNotebook1->setGeometry(QRect(QPoint(0, 0), ClientSize));
     TabbedNotebook1->setDocumentMode(true);
     TabbedNotebook1->setUsesScrollButtons(false);
     TabbedNotebook1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
+    auto *fill = new QVBoxLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(TabbedNotebook1);
 
     m_pages.reserve(std::size(AllViews));
     for (int index = StatsPage; index <= MoonPage; ++index) {
-        // The notebook is wider than a page: each page's client area stands
-        // in the middle of its tab's page, with a strip on either side.
-        auto *tab = new QWidget;
-        tab->setObjectName(QStringLiteral("Tab%1").arg(index));
-        auto *page = new QWidget(tab);
+        auto *page = new QWidget;
         page->setObjectName(QStringLiteral("Page%1").arg(index));
-        page->setGeometry(QRect(QPoint((ClientSize.width() - PageSize.width()) / 2, 0), PageSize));
-        TabbedNotebook1->addTab(tab, PageCaptions[index]);
+        page->resize(PageSize);
         if (index == StatsPage) {
+            auto *tab = new PageHolder(PageHolder::Kind::Growing,
+                                       [this](qreal, QSize room) { m_stats->fitTo(room); });
+            tab->setObjectName(QStringLiteral("Tab%1").arg(index));
+            TabbedNotebook1->addTab(tab, PageCaptions[index]);
             // Double clicks anywhere on the Stats page end here; they do not
             // start or stop the planets.
             tab->installEventFilter(this);
             m_statsTab = tab;
             buildStatsPage(page);
+            tab->hold(page);
         } else {
             const ViewPage &view = m_pages.emplace_back(page, AllViews[index - AllPage]);
+            auto *tab = new PageHolder(PageHolder::Kind::View,
+                                       [&view](qreal scale, QSize) { view.setScale(scale); });
+            tab->setObjectName(QStringLiteral("Tab%1").arg(index));
+            TabbedNotebook1->addTab(tab, PageCaptions[index]);
+            tab->hold(page);
             view.panel->setAccessibleName(PageCaptions[index]);
             view.panel->setDescriber([this, caption = PageCaptions[index]] {
                 return DescribeView(caption, switches());

@@ -80,11 +80,11 @@ void TForm1::PlacePictures()
             if (each.body)
                 each.picture->placeCentre(CentreOn(body(*each.body), view));
             else
-                each.picture->centreIn(shown.panel);
+                each.picture->centreInView();
         }
     }
     // The Moon view circles the large Earth, with the Sun's mark on the way.
-    iLargeEarth->centreIn(MoonPanel);
+    iLargeEarth->centreInView();
     const TPlanet &moon = body(Body::Moon);
     ilargeMoon->placeCentre({moon.AllX, moon.AllY});
     const TPlanet &earth = body(Body::Earth);
@@ -118,9 +118,9 @@ void TForm1::DrawUnderPictures()
 void TForm1::DrawStarField()
 {
     const Size panel = AllPanel->panelSize();
-    const MoonViewBoxes dark =
-        MoonViewDarkBoxes(panel, AllPanel->y(), {imMoonPhases->width(), imMoonPhases->height()},
-                          {iLargeEarth->width(), iLargeEarth->height()});
+    const MoonViewBoxes dark = MoonViewDarkBoxes(
+        panel, AllPanel->y(), {imMoonPhases->box().width, imMoonPhases->box().height},
+        {iLargeEarth->box().width, iLargeEarth->box().height});
     const QColor remembered = imAllUnder->canvas().pen.colour;
     for (const ViewPage &view : m_pages)
         view.under->canvas().pen.colour = Yellow;
@@ -190,7 +190,7 @@ void TForm1::PlaceConstellationNames()
             for (const ViewPage &view : m_pages) {
                 const auto picture = view.namePictures().find(place.family + suffix);
                 if (picture != view.namePictures().end())
-                    picture->second->move(place.topLeft.x, place.topLeft.y);
+                    picture->second->placeAt(place.topLeft);
             }
         }
     }

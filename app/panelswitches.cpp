@@ -129,8 +129,9 @@ void TOptions::btnMoonPhaseClick()
 {
     TForm1 &form = form1();
     if (btnMoonPhase->text() == QLatin1String("Show Phase")) {
-        form.imMoonPhases->move(form.AllPanel->width() - (form.imMoonPhases->width() + 30),
-                                form.AllPanel->y() + 30);
+        form.imMoonPhases->placeAt(
+            {form.AllPanel->panelSize().width - (form.imMoonPhases->box().width + 30),
+             form.AllPanel->y() + 30});
         form.imMoonPhases->show();
         btnMoonPhase->setText(QStringLiteral("Hide Phase"));
         form.checkMenuItem(form.Showphase1);

@@ -14,10 +14,11 @@ void DirectionOverlay::draw(const Picture *earth, const Picture *target, Drawing
                              target == m_inner.picture(Body::Venus) ||
                              target == m_inner.picture(Body::Moon);
     try {
-        DrawPointerLines(overlay->canvas(), PointerLines(sunParallel ? PointerStyle::SunParallel
-                                                                     : PointerStyle::EarthRay,
-                                                         earth->centre(), target->centre(),
-                                                         m_inner.sun()->centre(), panel->width()));
+        DrawPointerLines(
+            overlay->canvas(),
+            PointerLines(sunParallel ? PointerStyle::SunParallel : PointerStyle::EarthRay,
+                         earth->centre(), target->centre(), m_inner.sun()->centre(),
+                         panel->panelSize().width));
     } catch (const ArithmeticFault &) {
         // A slope beyond any integer: no pointer this time.
     }

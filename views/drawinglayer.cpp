@@ -19,25 +19,55 @@ void DrawingLayer::refresh()
 {
     // Only the part drawn or cleared since the last refresh is repainted.
     const QRect changed = m_canvas.takeChangedRect();
-    if (!changed.isEmpty())
+    if (changed.isEmpty())
+        return;
+    if (m_scale == 1) {
         update(changed);
+        return;
+    }
+    // A unit's square, and the rounding of both of its edges.
+    const QRectF shown(changed.x() * m_scale, changed.y() * m_scale, changed.width() * m_scale,
+                       changed.height() * m_scale);
+    update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void DrawingLayer::setScale(qreal scale)
+{
+    if (scale <= 0 || scale == m_scale)
+        return;
+    m_scale = scale;
+    update();
 }
 
 void DrawingLayer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const qreal ratio = DeviceRatio(painter);
+    // Device pixels to one unit of the view.
+    const qreal unitRatio = ratio * m_scale;
     if (ratio == devicePixelRatioF()) {
         // The screen's own density: a window moved to a screen of another
-        // density gets its pictures drawn again at that one.
-        m_canvas.setRatio(ratio);
-        if (ratio == 1) {
+        // density, or a view shown larger, gets its pictures drawn again.
+        m_canvas.setRatio(unitRatio);
+        if (unitRatio == 1) {
             painter.drawImage(event->rect(), m_canvas.image(), event->rect());
             return;
         }
     }
+    const QImage image = m_canvas.imageAt(unitRatio);
+    // One of the picture's pixels on each device pixel.
     painter.setClipRect(event->rect());
-    painter.drawImage(QPoint(0, 0), m_canvas.imageAt(ratio));
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / ratio), image,
+                      QRectF(image.rect()));
+}
+
+void DrawingLayer::hideEvent(QHideEvent *event)
+{
+    // A large view's pictures are large: a page out of sight keeps only what
+    // it drew, and draws it again when it is shown.
+    if (m_canvas.ratio() != devicePixelRatioF())
+        m_canvas.setRatio(devicePixelRatioF());
+    QWidget::hideEvent(event);
 }
 
 void DrawingLayer::mouseDoubleClickEvent(QMouseEvent *event)

@@ -12,7 +12,7 @@ bool HorizonOverlay::draw(const HorizonAngles &angles) const
         FarPoint ends[4][2];
         for (std::size_t i = 0; i < m_views.size(); ++i) {
             const DrawingLayer &overlay = *m_views[i]->overlay;
-            const Size picture{overlay.width(), overlay.height()};
+            const Size picture{overlay.canvas().width(), overlay.canvas().height()};
             const Point earth = m_views[i]->picture(Body::Earth)->centre();
             ends[i][0] = HorizonRayEnd(angles.ray1, earth, picture);
             ends[i][1] = HorizonRayEnd(angles.ray2, earth, picture);

@@ -1,14 +1,41 @@
 #include "views/picture.h"
 
-#include <QMouseEvent>
-
 #include "views/deviceratio.h"
+#include "views/viewpanel.h"
 
+#include <QFileInfo>
+#include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The largest rendition the artwork has: "name@4x.png".
+constexpr int LargestRendition = 4;
+
+// The rendition of a resource picture made for `times` device pixels to one
+// of its own: "name@2x.png" and up; the picture itself at 1 or where the
+// artwork has no such rendition.
+QPixmap Rendition(const QString &resource, int times)
+{
+    if (times > 1) {
+        const QFileInfo file(resource);
+        QPixmap larger(QStringLiteral("%1/%2@%3x.%4")
+                           .arg(file.path(), file.completeBaseName())
+                           .arg(times)
+                           .arg(file.suffix()));
+        if (!larger.isNull())
+            return larger;
+    }
+    return QPixmap(resource);
+}
+
+} // namespace
 
 Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QString &resource,
                  const QString &hint)
-    : QWidget(panel)
+    : QWidget(panel), m_size(size)
 {
     setObjectName(objectName);
     setFixedSize(size);
@@ -23,7 +50,8 @@ Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QS
 void Picture::setPicture(const QString &resource)
 {
     m_resource = resource;
-    m_icon = QIcon();
+    m_rendition = QPixmap();
+    m_renditionTimes = 0;
     m_pixmap = QPixmap(resource);
     update();
 }
@@ -31,24 +59,44 @@ void Picture::setPicture(const QString &resource)
 void Picture::setPicture(const QPixmap &pixmap)
 {
     m_resource.clear();
-    m_icon = QIcon();
+    m_rendition = QPixmap();
+    m_renditionTimes = 0;
     m_pixmap = pixmap;
     update();
 }
 
+qreal Picture::viewScale() const
+{
+    const auto *view = qobject_cast<const ViewPanel *>(parentWidget());
+    return view ? view->scale() : 1;
+}
+
 Box Picture::box() const
 {
-    return {x(), y(), width(), height()};
+    const auto *view = qobject_cast<const ViewPanel *>(parentWidget());
+    const QRect place = view ? view->placeOf(this) : geometry();
+    return {place.x(), place.y(), place.width(), place.height()};
+}
+
+void Picture::placeAt(Point topLeft)
+{
+    const QPoint to(int(topLeft.x), int(topLeft.y));
+    if (auto *view = qobject_cast<ViewPanel *>(parentWidget()))
+        view->placeChild(this, to);
+    else
+        move(to);
 }
 
 void Picture::placeCentre(Point centre)
 {
-    move(centre.x - width() / 2, centre.y - height() / 2);
+    placeAt({centre.x - m_size.width() / 2, centre.y - m_size.height() / 2});
 }
 
-void Picture::centreIn(const QWidget *panel)
+void Picture::centreInView()
 {
-    move(panel->width() / 2 - width() / 2, panel->height() / 2 - height() / 2);
+    const auto *view = qobject_cast<const ViewPanel *>(parentWidget());
+    const QSize area = view ? ViewPanel::LayoutSize : parentWidget()->size();
+    placeAt({area.width() / 2 - m_size.width() / 2, area.height() / 2 - m_size.height() / 2});
 }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -57,17 +105,20 @@ void Picture::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const qreal ratio = DeviceRatio(painter);
+    // Device pixels to one of the view's units.
+    const qreal ratio = DeviceRatio(painter) * viewScale();
     if (ratio == 1 || m_resource.isEmpty()) {
         painter.drawPixmap(rect(), m_pixmap);
         return;
     }
-    // Made on the first paint on a denser screen only: the icon reads the
-    // picture's @2x version by itself, and makes the picture for any density
-    // from the nearest one.
-    if (m_icon.isNull())
-        m_icon = QIcon(m_resource);
-    painter.drawPixmap(rect(), m_icon.pixmap(size(), ratio));
+    // The nearest rendition at least as fine as the screen needs, read on
+    // the first paint that needs it.
+    const int times = std::min(LargestRendition, int(std::ceil(ratio - 1e-9)));
+    if (m_renditionTimes != times) {
+        m_rendition = Rendition(m_resource, times);
+        m_renditionTimes = times;
+    }
+    painter.drawPixmap(rect(), m_rendition);
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent *event)

@@ -2,7 +2,6 @@
 
 #include "model/geometry.h"
 
-#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -23,18 +22,26 @@ public:
     // The picture at its own size.
     const QPixmap &picture() const { return m_pixmap; }
 
-    // Its place on the panel, and moving its centre to a point.
+    // Its place on the view in the view's own units, whatever the scale it
+    // is shown at; moving its top left corner or its centre to a point in
+    // those units; centring it on its view.
     Box box() const;
     Point centre() const { return box().centre(); }
+    void placeAt(Point topLeft);
     void placeCentre(Point centre);
-    void centreIn(const QWidget *panel);
+    void centreInView();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_resource; // where m_pixmap came from, if from the resources
-    QIcon m_icon;       // the same at every density, made when first needed
+    // The scale of the view it stands on; 1 off a view.
+    qreal viewScale() const;
+
+    QSize m_size;             // in the view's units
+    QString m_resource;       // where m_pixmap came from, if from the resources
+    QPixmap m_rendition;      // the rendition painted last, for a denser screen or larger view
+    int m_renditionTimes = 0; // which one it is: 2 for "@2x"
     QPixmap m_pixmap;
 };

@@ -92,6 +92,15 @@ StatsTable::StatsTable(QWidget *page)
     showSource(false);
 }
 
+void StatsTable::fitTo(QSize page) const
+{
+    panel->resize(page);
+    // At the smallest page the table is as it always was: 12 pixels short
+    // of the page, scrolling sideways.
+    grid->resize(page.width() - 12, grid->height());
+    source->resize(page.width() - 20, source->height());
+}
+
 void StatsTable::showSource(bool truePositions, const QString &untrusted) const
 {
     QString text =

@@ -2,6 +2,7 @@
 
 #include "model/stats.h"
 
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -43,6 +44,10 @@ public:
     QCalendarWidget *calendar;
     // Under the table: which source the figures come from.
     QLabel *source;
+
+    // Grows the table and the note under it with the page: given room,
+    // every body's column shows without scrolling.
+    void fitTo(QSize page) const;
 
     // The headings, then one column a body in order; false when a figure
     // could not be worked out (its column is then left short).

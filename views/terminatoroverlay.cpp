@@ -10,6 +10,6 @@ void TerminatorOverlay::draw(double earthLongitude, double moonAngle,
 {
     const Picture &moon = *m_moon.picture(Body::Moon);
     DrawTerminatorLines(m_moon.overlay->canvas(), earthLongitude, moonAngle, hemisphereSign,
-                        moon.centre(), moon.width());
+                        moon.centre(), moon.box().width);
     m_moon.overlay->refresh();
 }

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -79,6 +80,8 @@ const char *PersonMarkerName(View view)
     return nullptr;
 }
 
+constexpr int DegreeLabelPixels = 13;
+
 // A degree label: yellow bold text on opaque black, of a fixed size.
 QLabel *DegreeLabel(QWidget *panel, View view, int degrees, int width)
 {
@@ -87,7 +90,7 @@ QLabel *DegreeLabel(QWidget *panel, View view, int degrees, int width)
     label->setFixedSize(width, 16);
     QFont font = label->font();
     font.setBold(true);
-    font.setPixelSize(13);
+    font.setPixelSize(DegreeLabelPixels);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
@@ -181,14 +184,29 @@ Picture *ViewPage::picture(Body body) const
 
 void ViewPage::placeDegreeLabels(std::int32_t hemisphereSign) const
 {
-    const auto size = [](const QLabel *label) -> Size { return {label->width(), label->height()}; };
+    const auto size = [this](const QLabel *label) -> Size {
+        const QRect place = panel->placeOf(label);
+        return {place.width(), place.height()};
+    };
     const DegreeLabelPlaces places =
         PlaceDegreeLabels(hemisphereSign, panel->panelSize(),
                           {size(label0), size(label90), size(label180), size(label270)});
-    label0->move(places.zero.x, places.zero.y);
-    label90->move(places.ninety.x, places.ninety.y);
-    label180->move(places.oneEighty.x, places.oneEighty.y);
-    label270->move(places.twoSeventy.x, places.twoSeventy.y);
+    panel->placeChild(label0, {places.zero.x, places.zero.y});
+    panel->placeChild(label90, {places.ninety.x, places.ninety.y});
+    panel->placeChild(label180, {places.oneEighty.x, places.oneEighty.y});
+    panel->placeChild(label270, {places.twoSeventy.x, places.twoSeventy.y});
+}
+
+void ViewPage::setScale(qreal scale) const
+{
+    panel->setScale(scale);
+    under->setScale(scale);
+    overlay->setScale(scale);
+    for (QLabel *label : {label0, label90, label180, label270}) {
+        QFont font = label->font();
+        font.setPixelSize(std::max(1, int(std::lround(DegreeLabelPixels * scale))));
+        label->setFont(font);
+    }
 }
 
 void ViewPage::render(QPainter &painter) const

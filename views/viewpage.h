@@ -52,6 +52,11 @@ public:
     // Moves the four degree labels to their places for the hemisphere.
     void placeDegreeLabels(std::int32_t hemisphereSign) const;
 
+    // Shows the view at a scale: the panel and everything on it, the degree
+    // labels' text included, grow with it; every place stays in the view's
+    // own units.
+    void setScale(qreal scale) const;
+
     // Draws the view exactly as the screen shows it: the panel, its layers,
     // its overlays and every picture in its stacking order.
     void render(QPainter &painter) const;

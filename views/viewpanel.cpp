@@ -1,7 +1,9 @@
 #include "views/viewpanel.h"
 
 #include <QAccessibleWidget>
+#include <QChildEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +46,70 @@ ViewPanel::ViewPanel(QWidget *page, const QString &objectName) : QFrame(page)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+}
+
+void ViewPanel::setScale(qreal scale)
+{
+    if (scale <= 0 || scale == m_scale)
+        return;
+    // Every child's place in units, taken before anything moves.
+    QHash<const QObject *, QRect> places;
+    const QList<QWidget *> children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *child : children)
+        places.insert(child, placeOf(child));
+    m_scale = scale;
+    setFixedSize(scaled(QRect(QPoint(0, 0), LayoutSize)).size());
+    setLineWidth(std::max(1, int(std::lround(scale))));
+    for (QWidget *child : children)
+        applyPlace(child, places.value(child));
+    if (scale == 1)
+        m_places.clear();
+    else
+        m_places = std::move(places);
+}
+
+QRect ViewPanel::placeOf(const QWidget *child) const
+{
+    if (m_scale == 1)
+        return child->geometry();
+    return m_places.value(child, child->geometry());
+}
+
+void ViewPanel::placeChild(QWidget *child, QPoint topLeft)
+{
+    if (m_scale == 1) {
+        child->move(topLeft);
+        return;
+    }
+    const QRect units(topLeft, placeOf(child).size());
+    m_places.insert(child, units);
+    applyPlace(child, units);
+}
+
+QRect ViewPanel::scaled(const QRect &units) const
+{
+    if (m_scale == 1)
+        return units;
+    const auto at = [this](int unit) { return int(std::lround(unit * m_scale)); };
+    return QRect(
+        QPoint(at(units.left()), at(units.top())),
+        QPoint(at(units.left() + units.width()) - 1, at(units.top() + units.height()) - 1));
+}
+
+void ViewPanel::applyPlace(QWidget *child, const QRect &units)
+{
+    const QRect shown = scaled(units);
+    // Children are made at fixed sizes; a new scale gives them new ones.
+    if (child->minimumSize() == child->maximumSize())
+        child->setFixedSize(shown.size());
+    child->setGeometry(shown);
+}
+
+void ViewPanel::childEvent(QChildEvent *event)
+{
+    if (event->removed())
+        m_places.remove(event->child());
+    QFrame::childEvent(event);
 }
 
 void ViewPanel::mouseDoubleClickEvent(QMouseEvent *event)
