@@ -65,6 +65,9 @@ void TForm1::buildMenus()
     Copypicture2->setShortcuts(Copypicture1->shortcuts());
     Print1 = AddItem(File1, "Print1", QStringLiteral("&Print..."));
     Print1->setShortcuts(StandardKeys(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
+    Fullscreen1 = AddItem(File1, "Fullscreen1", QStringLiteral("&Full screen"));
+    Fullscreen1->setCheckable(true);
+    Fullscreen1->setShortcuts(StandardKeys(QKeySequence::FullScreen, Qt::Key_F11));
     N4 = AddSeparator(File1, "N4");
     Exit1 = AddItem(File1, "Exit1", QStringLiteral("E&xit"));
     Exit1->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
@@ -199,6 +202,7 @@ std::vector<TForm1::MenuHandler> TForm1::menuHandlers() const
     return {{Savepicture1, &TForm1::Savepicture1Click},
             {Copypicture1, &TForm1::Copypicture1Click},
             {Print1, &TForm1::Print1Click},
+            {Fullscreen1, &TForm1::Fullscreen1Click},
             {Exit1, &TForm1::Exit1Click},
             {Hidecontrolpanel2, &TForm1::Hidecontrolpanel2Click},
             {Showcontrolpanel1, &TForm1::Showcontrolpanel1Click},
@@ -249,5 +253,5 @@ void TForm1::connectMenuHandlers()
         connect(row.item, &QAction::triggered, this, row.handler);
     // The keys of the File and Help menus work from the control panel too,
     // as their Alt keys do.
-    options().addActions({Savepicture1, Copypicture1, Print1, Exit1, Contents1});
+    options().addActions({Savepicture1, Copypicture1, Print1, Fullscreen1, Exit1, Contents1});
 }

@@ -95,6 +95,14 @@ QSize QtPlatform::screenSize()
     return {1024, 768};
 }
 
+QList<QRect> QtPlatform::screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas.isEmpty() ? Platform::screenAreas() : areas;
+}
+
 QString QtPlatform::settingsFolder()
 {
     return QDir::currentPath();

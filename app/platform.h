@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -37,6 +39,9 @@ public:
     // not run a second time).
     virtual void endApplication(int exitCode) = 0;
     virtual QSize screenSize() = 0;
+    // The part of each screen that windows may take, in the desktop's
+    // coordinates; the primary screen alone unless told otherwise.
+    virtual QList<QRect> screenAreas() { return {QRect(QPoint(0, 0), screenSize())}; }
     // Folder in which the settings file is looked up and written.
     virtual QString settingsFolder() = 0;
     // The user's choices kept between runs in the desktop's configuration
@@ -68,6 +73,7 @@ public:
     void showHelpContents(QWidget *parent) override;
     void endApplication(int exitCode) override;
     QSize screenSize() override;
+    QList<QRect> screenAreas() override;
     QString settingsFolder() override;
     QString preference(const QString &key) override;
     void setPreference(const QString &key, const QString &value) override;

@@ -20,6 +20,7 @@ const struct {
     {"Savepicture1", &TForm1::Savepicture1Click},
     {"Copypicture1", &TForm1::Copypicture1Click},
     {"Print1", &TForm1::Print1Click},
+    {"Fullscreen1", &TForm1::Fullscreen1Click},
     {"Exit1", &TForm1::Exit1Click},
     {"Hidecontrolpanel2", &TForm1::Hidecontrolpanel2Click},
     {"Showcontrolpanel1", &TForm1::Showcontrolpanel1Click},
