@@ -11,20 +11,12 @@
 
 namespace {
 
-// The largest rendition the artwork has: "name@4x.png".
-constexpr int LargestRendition = 4;
-
 // The rendition of a resource picture made for `times` device pixels to one
-// of its own: "name@2x.png" and up; the picture itself at 1 or where the
-// artwork has no such rendition.
+// of its own; the picture itself where the artwork has no such rendition.
 QPixmap Rendition(const QString &resource, int times)
 {
     if (times > 1) {
-        const QFileInfo file(resource);
-        QPixmap larger(QStringLiteral("%1/%2@%3x.%4")
-                           .arg(file.path(), file.completeBaseName())
-                           .arg(times)
-                           .arg(file.suffix()));
+        const QPixmap larger(Picture::RenditionName(resource, times));
         if (!larger.isNull())
             return larger;
     }
@@ -32,6 +24,23 @@ QPixmap Rendition(const QString &resource, int times)
 }
 
 } // namespace
+
+int Picture::RenditionFor(qreal ratio)
+{
+    // A hair over a whole ratio is rounding, not a need for the next one.
+    return std::clamp(int(std::ceil(ratio - 1e-9)), 1, LargestRendition);
+}
+
+QString Picture::RenditionName(const QString &resource, int times)
+{
+    if (times <= 1)
+        return resource;
+    const QFileInfo file(resource);
+    return QStringLiteral("%1/%2@%3x.%4")
+        .arg(file.path(), file.completeBaseName())
+        .arg(times)
+        .arg(file.suffix());
+}
 
 Picture::Picture(QWidget *panel, const QString &objectName, QSize size, const QString &resource,
                  const QString &hint)
@@ -113,7 +122,7 @@ void Picture::paintEvent(QPaintEvent *)
     }
     // The nearest rendition at least as fine as the screen needs, read on
     // the first paint that needs it.
-    const int times = std::min(LargestRendition, int(std::ceil(ratio - 1e-9)));
+    const int times = RenditionFor(ratio);
     if (m_renditionTimes != times) {
         m_rendition = Rendition(m_resource, times);
         m_renditionTimes = times;

@@ -21,6 +21,18 @@ public:
     void setPicture(const QPixmap &pixmap);
     // The picture at its own size.
     const QPixmap &picture() const { return m_pixmap; }
+    // Where it came from in the resources; empty for a picture made by the
+    // program.
+    const QString &resource() const { return m_resource; }
+
+    // The largest rendition the artwork has: "name@4x.png".
+    static constexpr int LargestRendition = 4;
+    // Which rendition is shown at `ratio` device pixels to one of the
+    // picture's own: the nearest at least as fine, or the largest there is.
+    static int RenditionFor(qreal ratio);
+    // "name@2x.png" and so on for a resource "name.png"; the resource itself
+    // for 1.
+    static QString RenditionName(const QString &resource, int times);
 
     // Its place on the view in the view's own units, whatever the scale it
     // is shown at; moving its top left corner or its centre to a point in
