@@ -20,11 +20,11 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
-#include <QTableView>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextStream>
 #include <functional>
 
@@ -222,6 +222,25 @@ int main(int argc, char *argv[])
         form.Showhorizon1->trigger();
         form.TabbedNotebook1->setCurrentIndex(TForm1::InnerPage);
         s.saveAt(&form, 2, QStringLiteral("inner-planets-2x"));
+    });
+
+    // The window filling a full HD screen, and a 4K one.
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Showorbits1->trigger();
+        form.Latitude = 52;
+        form.Showhorizon1->trigger();
+        form.resize(1920, 1080);
+        form.TabbedNotebook1->setCurrentIndex(TForm1::AllPage);
+        s.save(&form, QStringLiteral("all-planets-full-hd"));
+    });
+    Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
+        TForm1 &form = *h.Form1();
+        form.Showorbits1->trigger();
+        form.Showdirection1->trigger();
+        form.resize(3840, 2160);
+        form.TabbedNotebook1->setCurrentIndex(TForm1::InnerPage);
+        s.save(&form, QStringLiteral("inner-planets-4k"));
     });
 
     Scene(shooter, [](Heliodial &h, Shooter &s, ScreenshotPlatform &) {
