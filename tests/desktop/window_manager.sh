@@ -75,7 +75,13 @@ describe_start() {
 # openbox without its mouse bindings: Alt with a click must reach the program.
 openbox --config-file "$here/openbox-rc.xml" >/dev/null 2>&1 &
 pids+=($!)
-eventually xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null
+# xprop succeeds even while the property is missing: look for the window in
+# it. A program started before openbox manages windows may never be shown.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id # 0x'; }
+if ! eventually wm_running; then
+    echo "FAIL  openbox did not start"
+    exit 1
+fi
 
 cd "$work"
 # The user's own configuration is not the test's.
