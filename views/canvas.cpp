@@ -81,7 +81,8 @@ void Canvas::setRatio(qreal ratio)
     m_ratio = ratio;
     allocate();
     redraw();
-    m_changed = QRect(QPoint(0, 0), m_size);
+    m_changedPieces.clear();
+    addChanged(QRect(QPoint(0, 0), m_size));
 }
 
 QImage Canvas::imageAt(qreal ratio) const
@@ -125,13 +126,64 @@ void Canvas::touch(const QRect &area)
 {
     const QRect inside = area & QRect(QPoint(0, 0), m_size);
     m_dirty |= inside;
-    m_changed |= inside;
+    addChanged(inside);
+}
+
+void Canvas::addChanged(const QRect &piece)
+{
+    if (piece.isEmpty())
+        return;
+    m_changedBox |= piece;
+    if (m_changedPieces.size() <= MaxChangedPieces)
+        m_changedPieces.push_back(piece);
+}
+
+void Canvas::touchLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1)
+{
+    constexpr std::int64_t Piece = 32;
+    const QRect picture(QPoint(0, 0), m_size);
+    if (m_changedPieces.size() > MaxChangedPieces) {
+        // Past a few dozen pieces (a star field, rings, a redrawn scene) the
+        // box round them all is what is taken.
+        addChanged(QRect(QPoint(int(std::min(x0, x1)), int(std::min(y0, y1))),
+                         QPoint(int(std::max(x0, x1)), int(std::max(y0, y1))))
+                       .adjusted(-1, -1, 1, 1) &
+                   picture);
+        return;
+    }
+    const std::int64_t length = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    const std::int64_t pieces = std::max<std::int64_t>(1, (length + Piece - 1) / Piece);
+    for (std::int64_t i = 0; i < pieces; ++i) {
+        // Rounding may put a pixel of the line one off the straight line
+        // between the pieces' ends.
+        const auto at = [&](std::int64_t from, std::int64_t to, std::int64_t k) {
+            return from + (to - from) * k / pieces;
+        };
+        const std::int64_t ax = at(x0, x1, i), ay = at(y0, y1, i);
+        const std::int64_t bx = at(x0, x1, i + 1), by = at(y0, y1, i + 1);
+        const int pad = pieces > 1 ? 1 : 0;
+        const QRect piece(QPoint(int(std::min(ax, bx)) - pad, int(std::min(ay, by)) - pad),
+                          QPoint(int(std::max(ax, bx)) + pad, int(std::max(ay, by)) + pad));
+        addChanged(piece & picture);
+    }
 }
 
 QRect Canvas::takeChangedRect()
 {
-    const QRect changed = m_changed;
-    m_changed = QRect();
+    return takeChangedRegion().boundingRect();
+}
+
+QRegion Canvas::takeChangedRegion()
+{
+    QRegion changed;
+    if (m_changedPieces.size() > MaxChangedPieces) {
+        changed = m_changedBox;
+    } else {
+        for (const QRect &piece : m_changedPieces)
+            changed += piece;
+    }
+    m_changedPieces.clear();
+    m_changedBox = QRect();
     return changed;
 }
 
@@ -152,11 +204,17 @@ void Canvas::clear()
     } else {
         // Drawing the lines again in the cleared colour costs a few hundred
         // pixels, not the hundreds of thousands their bounding box holds.
-        for (const Shape &shape : m_shapes)
-            rasterise(std::get<Segment>(shape), 0);
+        for (const Shape &shape : m_shapes) {
+            const Segment &segment = std::get<Segment>(shape);
+            rasterise(segment, 0);
+            touchLine(segment.x0, segment.y0, segment.x1, segment.y1);
+        }
+        m_shapes.clear();
+        m_dirty = QRect();
+        return;
     }
     m_shapes.clear();
-    m_changed |= m_dirty;
+    addChanged(m_dirty);
     m_dirty = QRect();
 }
 
@@ -204,8 +262,10 @@ void Canvas::lineTo(std::int64_t x, std::int64_t y)
         includeEnd = !endInside;
     }
 
-    touch(QRect(QPoint(int(std::min(x0, x1)), int(std::min(y0, y1))),
-                QPoint(int(std::max(x0, x1)), int(std::max(y0, y1)))));
+    const QRect box(QPoint(int(std::min(x0, x1)), int(std::min(y0, y1))),
+                    QPoint(int(std::max(x0, x1)), int(std::max(y0, y1))));
+    m_dirty |= box & QRect(QPoint(0, 0), m_size);
+    touchLine(x0, y0, x1, y1);
     const Segment segment{x0, y0, x1, y1, includeEnd, qPremultiply(pen.colour.rgba())};
     rasterise(segment, segment.colour);
     m_shapes.push_back(segment);

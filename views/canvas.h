@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -66,8 +67,10 @@ public:
     // everything drawn since the last clear lies inside it.
     QRect dirtyRect() const { return m_dirty; }
     // The part changed since the last call (drawn or cleared), in logical
-    // pixels, for repainting.
+    // pixels, for repainting: as one rectangle, or closer, as a region that
+    // follows the lines.
     QRect takeChangedRect();
+    QRegion takeChangedRegion();
 
 private:
     // A rasterised line, end points already clipped.
@@ -85,6 +88,8 @@ private:
     // Beyond this many lines, clearing fills the dirty part instead of
     // drawing each line again in the cleared colour.
     static constexpr std::size_t MaxLinesToErase = 64;
+    // Beyond this many pieces, the changed part is taken as one box.
+    static constexpr std::size_t MaxChangedPieces = 64;
 
     QRgb *pixels();
     void allocate();
@@ -95,6 +100,9 @@ private:
     // The device pixels a logical rectangle's pixels are drawn on.
     QRect deviceRect(const QRect &logical) const;
     void touch(const QRect &area);
+    // A line's pixels lie in the boxes of its short pieces, a few hundred
+    // pixels where its bounding box may hold hundreds of thousands.
+    void touchLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
 
     QSize m_size;
     qreal m_ratio = 1;
@@ -102,7 +110,11 @@ private:
     QImage m_image;
     qsizetype m_stride = 0; // pixels from one line to the next
     QRect m_dirty;
-    QRect m_changed;
+    // What changed since it was last taken: the pieces while they are few,
+    // and the box round them all.
+    std::vector<QRect> m_changedPieces;
+    QRect m_changedBox;
+    void addChanged(const QRect &piece);
     std::vector<Shape> m_shapes; // drawn since the last clear, in order
     std::int64_t m_x = 0;
     std::int64_t m_y = 0;

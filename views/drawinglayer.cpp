@@ -18,17 +18,21 @@ DrawingLayer::DrawingLayer(QWidget *panel, const QString &objectName, QRect geom
 void DrawingLayer::refresh()
 {
     // Only the part drawn or cleared since the last refresh is repainted.
-    const QRect changed = m_canvas.takeChangedRect();
+    const QRegion changed = m_canvas.takeChangedRegion();
     if (changed.isEmpty())
         return;
     if (m_scale == 1) {
         update(changed);
         return;
     }
-    // A unit's square, and the rounding of both of its edges.
-    const QRectF shown(changed.x() * m_scale, changed.y() * m_scale, changed.width() * m_scale,
-                       changed.height() * m_scale);
-    update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+    QRegion shown;
+    for (const QRect &units : changed) {
+        // A unit's square, and the rounding of both of its edges.
+        const QRectF area(units.x() * m_scale, units.y() * m_scale, units.width() * m_scale,
+                          units.height() * m_scale);
+        shown += area.toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    update(shown);
 }
 
 void DrawingLayer::setScale(qreal scale)

@@ -94,6 +94,38 @@ private slots:
         QCOMPARE(canvas.takeChangedRect(), QRect());
     }
 
+    void changedRegionFollowsTheLines()
+    {
+        // A long slanting ray, as the horizon draws: what is repainted holds
+        // every pixel drawn, drawing it and erasing it, and a small part of
+        // its bounding box.
+        Canvas canvas(QSize(739, 482));
+        canvas.pen.colour = Qt::red;
+        canvas.line(3, 470, 730, 9);
+        canvas.line(100, 100, 2000000, 100100);
+        for (int round = 0; round < 2; ++round) {
+            const QRegion changed = canvas.takeChangedRegion();
+            int area = 0;
+            for (const QRect &piece : changed)
+                area += piece.width() * piece.height();
+            QVERIFY2(area < 739 * 482 / 8, qPrintable(QString::number(area)));
+            Canvas drawn(QSize(739, 482));
+            drawn.pen.colour = Qt::red;
+            drawn.line(3, 470, 730, 9);
+            drawn.line(100, 100, 2000000, 100100);
+            for (int y = 0; y < 482; ++y)
+                for (int x = 0; x < 739; ++x)
+                    if (drawn.isSet(x, y))
+                        QVERIFY2(changed.contains(QPoint(x, y)),
+                                 qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            canvas.clear();
+        }
+        // A star field is one box round it all.
+        for (int i = 0; i < 500; ++i)
+            canvas.line(i, i % 300, i + 1, i % 300 + 1);
+        QCOMPARE(canvas.takeChangedRegion().rectCount(), 1);
+    }
+
     void frameRunsTwentyPixelsInsideAndKeepsThePen()
     {
         Canvas under({739, 482});
