@@ -1,14 +1,17 @@
 // The main window's hot paths: one animation tick with every overlay on, and
-// the scene rebuild of the hemisphere switch with the orbits shown.
+// the scene rebuild of the hemisphere switch with the orbits shown; at the
+// window's smallest size, and full screen on a 3840 x 2160 screen.
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "app/platform.h"
+#include "views/viewpanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -27,14 +30,18 @@ public:
     void setPreference(const QString &, const QString &) override {}
 };
 
+enum class WindowSize { Smallest, FullScreen };
+
 // The program shown offscreen on the All Planets page, with the horizon, the
 // pointer and the terminator on.
 struct ShownProgram {
     BenchPlatform platform;
     Heliodial app{platform};
     TForm1 &form = *app.Form1();
-    explicit ShownProgram(bool truePositions = false)
+    explicit ShownProgram(bool truePositions = false, WindowSize size = WindowSize::Smallest)
     {
+        if (size == WindowSize::FullScreen)
+            form.setWindowState(Qt::WindowFullScreen);
         app.show();
         if (truePositions)
             form.Truepositions1->trigger();
@@ -45,6 +52,26 @@ struct ShownProgram {
         QApplication::processEvents();
     }
 };
+
+// Peak memory, taken first so that nothing else has raised it: full screen
+// on the 4K screen, every view shown once with every overlay on.
+void PeakMemoryFullScreen4K(benchmark::State &state)
+{
+    for (auto _ : state) {
+        ShownProgram program(false, WindowSize::FullScreen);
+        for (int page = TForm1::AllPage; page <= TForm1::MoonPage; ++page) {
+            program.form.TabbedNotebook1->setCurrentIndex(page);
+            program.form.Timer1Timer();
+            program.form.TabbedNotebook1->currentWidget()->repaint();
+        }
+        state.counters["width"] = program.form.width();
+        state.counters["height"] = program.form.height();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(PeakMemoryFullScreen4K)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void AnimationTick(benchmark::State &state)
 {
@@ -69,6 +96,48 @@ void AnimationTickTruePositions(benchmark::State &state)
 }
 BENCHMARK(AnimationTickTruePositions)
     ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// The same, full screen on the 4K screen.
+void AnimationTickFullScreen4K(benchmark::State &state)
+{
+    ShownProgram program(state.range(0) == 1, WindowSize::FullScreen);
+    TForm1 &form = program.form;
+    for (auto _ : state) {
+        form.Timer1Timer();
+        form.TabbedNotebook1->currentWidget()->repaint();
+    }
+    state.counters["scale"] = form.AllPanel->scale();
+}
+BENCHMARK(AnimationTickFullScreen4K)
+    ->ArgName("true_sky")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// From the smallest window to full screen, until the page is painted whole.
+void ResizeToFullScreen4K(benchmark::State &state)
+{
+    ShownProgram program;
+    TForm1 &form = program.form;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.setWindowState(Qt::WindowNoState);
+        QApplication::processEvents();
+        if (form.width() != form.minimumWidth())
+            state.SkipWithError("the window did not come back to its smallest size");
+        state.ResumeTiming();
+        form.setWindowState(Qt::WindowFullScreen);
+        QApplication::processEvents();
+        form.repaint();
+    }
+    state.counters["width"] = form.width();
+}
+BENCHMARK(ResizeToFullScreen4K)
+    ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 
@@ -101,6 +170,27 @@ void SceneRebuild(benchmark::State &state)
         app.Options()->RadioGroup1Click();
 }
 BENCHMARK(SceneRebuild)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void SceneRebuildFullScreen4K(benchmark::State &state)
+{
+    BenchPlatform platform;
+    Heliodial app(platform);
+    app.Form1()->setWindowState(Qt::WindowFullScreen);
+    app.show();
+    TForm1 &form = *app.Form1();
+    form.Showorbits1->trigger();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        app.Options()->RadioGroup1Click();
+        // What the user waits for: the page drawn again.
+        form.TabbedNotebook1->currentWidget()->repaint();
+    }
+    state.counters["width"] = form.width();
+}
+BENCHMARK(SceneRebuildFullScreen4K)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 double CpuSeconds()
 {
@@ -136,7 +226,15 @@ BENCHMARK(IdleAnimation)->Unit(benchmark::kSecond)->Iterations(1);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One offscreen screen of 3840 x 2160 at ratio 1; the window's smallest
+    // size fits on it as on any other.
+    QTemporaryFile screen;
+    if (!screen.open())
+        return 1;
+    screen.write(R"({"screens": [{"name": "4K", "x": 0, "y": 0, "width": 3840, "height": 2160,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screen.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
