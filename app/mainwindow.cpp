@@ -197,11 +197,11 @@ void TForm1::centreFrameOnce()
     if (m_frameCentred || frameGeometry().size() == size())
         return;
     m_frameCentred = true;
-    // The control panel keeps its place beside the window.
-    const QPoint before = pos();
-    centreOnScreen();
-    TOptions &panel = options();
-    panel.move(panel.pos() + (pos() - before));
+    // A window put back where the user left it stays there.
+    if (!m_placeRestored)
+        centreOnScreen();
+    // The control panel goes to the corner of the window as now framed.
+    placeControlPanelAtCorner();
 }
 
 void TForm1::showEvent(QShowEvent *event)

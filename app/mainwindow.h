@@ -368,8 +368,9 @@ private:
     QMetaObject::Connection m_calendarFocusWatch;
     int m_currentPage = 0;
     bool m_frameCentred = false;
-    QElapsedTimer m_sinceResize; // since the window's size last changed
-    int m_phaseShown = -1;       // the phase picture imMoonPhases holds
+    bool m_placeRestored = false; // the window opened where it was left
+    QElapsedTimer m_sinceResize;  // since the window's size last changed
+    int m_phaseShown = -1;        // the phase picture imMoonPhases holds
     // The true sky of the last status date it was worked out for.
     struct SkyOfDay {
         QDate day;

@@ -93,12 +93,14 @@ void TForm1::restoreWindowPlace()
         bool onAScreen = false;
         for (const QRect &area : m_platform.screenAreas())
             onAScreen = onAScreen || area.intersects(wanted);
-        resize(wanted.size());
         if (onAScreen) {
-            move(wanted.topLeft());
+            // The window's own area where it was, as it was saved; its
+            // frame goes round it.
+            setGeometry(wanted);
             // The user's place, not the middle of the screen.
-            m_frameCentred = true;
+            m_placeRestored = true;
         } else {
+            resize(wanted.size());
             // A screen that is gone: the middle of the one there is.
             centreOnScreen();
         }
