@@ -59,6 +59,13 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
         }
     }
     const QImage image = m_canvas.imageAt(unitRatio);
+    if (ratio == 1) {
+        // One of the picture's pixels on each pixel, copied piece by piece:
+        // a slanting line's pieces hold a sliver of their bounding box.
+        for (const QRect &piece : event->region())
+            painter.drawImage(piece, image, piece);
+        return;
+    }
     // One of the picture's pixels on each device pixel.
     painter.setClipRect(event->rect());
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / ratio), image,

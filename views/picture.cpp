@@ -60,6 +60,7 @@ void Picture::setPicture(const QString &resource)
 {
     m_resource = resource;
     m_rendition = QPixmap();
+    m_fitted = QPixmap();
     m_renditionTimes = 0;
     m_pixmap = QPixmap(resource);
     update();
@@ -69,6 +70,7 @@ void Picture::setPicture(const QPixmap &pixmap)
 {
     m_resource.clear();
     m_rendition = QPixmap();
+    m_fitted = QPixmap();
     m_renditionTimes = 0;
     m_pixmap = pixmap;
     update();
@@ -126,8 +128,20 @@ void Picture::paintEvent(QPaintEvent *)
     if (m_renditionTimes != times) {
         m_rendition = Rendition(m_resource, times);
         m_renditionTimes = times;
+        m_fitted = QPixmap();
     }
-    painter.drawPixmap(rect(), m_rendition);
+    const qreal deviceRatio = DeviceRatio(painter);
+    const QSize device = (QSizeF(size()) * deviceRatio).toSize();
+    if (m_rendition.size() == device) {
+        painter.drawPixmap(rect(), m_rendition);
+        return;
+    }
+    // Brought to the size shown once, not at every paint of a moving body.
+    if (m_fitted.size() != device) {
+        m_fitted = m_rendition.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_fitted.setDevicePixelRatio(deviceRatio);
+    }
+    painter.drawPixmap(rect(), m_fitted);
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent *event)

@@ -55,5 +55,6 @@ private:
     QString m_resource;       // where m_pixmap came from, if from the resources
     QPixmap m_rendition;      // the rendition painted last, for a denser screen or larger view
     int m_renditionTimes = 0; // which one it is: 2 for "@2x"
+    QPixmap m_fitted;         // the rendition at the size shown, where they differ
     QPixmap m_pixmap;
 };
