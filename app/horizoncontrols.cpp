@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's horizon controls: the horizon switch, the night-time
 // hour and daylight saving.
 #include "app/controlpanel.h"

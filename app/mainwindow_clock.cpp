@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation clock: one tick moves the status date by StepDays and brings
 // the whole scene along.
 #include "app/mainwindow.h"

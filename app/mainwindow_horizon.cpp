@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The horizon line on the four orbit views and its menu faces.
 #include "app/mainwindow.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu tree: every item with its name, caption and radio
 // group, and the connection of each item to its handler.
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source of the bodies' positions: the classic model (circular orbits at
 // constant speed from the epoch) or the true sky of a planetary theory.
 #include "app/mainwindow.h"

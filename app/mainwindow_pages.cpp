@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's pages: the Stats page with its calendar and the five
 // views, and the rules that run when the user changes the page.
 #include "app/mainwindow.h"

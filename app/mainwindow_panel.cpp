@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's visibility, the menu faces of the hemisphere and orbit
 // switches, and the menu items that open the other windows.
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the page shown: saved to a file (the Stats page's table as text
 // too), copied to the clipboard, printed. All three take the same picture.
 #include "app/mainwindow.h"

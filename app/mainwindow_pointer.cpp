@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The direction pointer: its target, held by the "Which planet?" items, and
 // its drawing on the target's view.
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene: the bodies' places for the status date, the static layers of the
 // views, the scene rebuild and the overlay refresh.
 #include "app/mainwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's size: larger than its smallest, maximised or full
 // screen; the control panel kept at its bottom-left corner; and the size,
 // place and state remembered from one run to the next.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the control panel does to the main window: the status date, the speed
 // of the clock, the scene switches (Move/Stop, the hemisphere, the orbits,
 // the direction pointer, the phase picture and the terminator, which the

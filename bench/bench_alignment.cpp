@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alignment finder's worst case: all eight planets ticked, a separation
 // of 2 degrees, from 1 January 2002 to the end date with no alignment found.
 #include "model/alignment.h"

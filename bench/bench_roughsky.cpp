@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rough sky's directions, which a search asks for at every step: all
 // ten bodies, the Moon alone and the planets and the Sun alone, at instants
 // spread over the calendar; and the true sky's apparent directions beside

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's hot paths: one animation tick with every overlay on, and
 // the scene rebuild of the hemisphere switch with the orbits shown; at the
 // window's smallest size, and full screen on a 3840 x 2160 screen.

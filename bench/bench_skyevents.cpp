@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky-events search against the plain way of doing the same work: the
 // true sky's apparent places every hour.
 #include "model/catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from starting the heliodial process to its main window's first
 // paint (offscreen), and the process's peak resident memory.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alignment finder on the true sky: the worst case against the
 // day-by-day search it must agree with, and the typical question.
 #include "model/catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // heliodial-events: the sky events of a span of days, or the next or the
 // previous one of a kind, written to the standard output as CSV, iCalendar
 // or a table, with no display needed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A sky-events search run beside the windows: the engine works on its own

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any ticked set, separation and start date: the search ends, and an answer
 // lies between its start and where it stopped.
 #include "model/alignment.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any command line of heliodial-events, its arguments split at NUL bytes or
 // line ends: it is refused with one line naming what is wrong, or read into a
 // search the engine accepts. Such a search, cut to 40 days, gives its events

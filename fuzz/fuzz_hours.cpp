@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of arrow clicks and typed hours in the night-time hour field,
 // run through the real control panel and checked against a small model of
 // the hour machine's eight cases.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the photograph: a picture or a message, never an exit.
 #include "dialogs/jpegdecoder.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file: the first 8 give the two values, anything
 // shorter gives the defaults; nothing else can happen.
 #include "app/settings.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any typed or pasted text in the digit fields: the latitude and interval
 // fields always end as 1 to 2 or 1 to 3 digits, the hour field gives a
 // position within 0 to 13, the degrees field a number or "no digits".

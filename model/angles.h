@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Screen angles: 0 points up, 90 right, 180 down, 270 left, growing

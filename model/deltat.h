@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // ΔT = TT − UT1: how far the Earth's clock, which follows its slowing and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the most each body's true geocentric longitude moves between two
 // instants one day apart, over every day of a span of years: the figures
 // behind the alignment finder's daily motion bounds and the spans over which

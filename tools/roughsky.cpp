@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, century by century, how far the rough sky's directions
 // (model/roughsky.h) stray from the true sky's apparent ones: the figures
 // behind roughsky::ErrorBound. Prints the largest angle for each body and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the pages, the control panel and the dialogs to PNG files,
 // offscreen, for the README: heliodial_screenshots <folder>
 #include "app/controlpanel.h"

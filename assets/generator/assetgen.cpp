@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heliodial picture generator.
 //
 // Draws the application's small raster pictures procedurally and writes them as PNG files, so

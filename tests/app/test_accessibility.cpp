@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology learns of the views: a name for every picture
 // that means something, and a description of what each view shows.
 #include "support/apptest.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views on high-density screens: one width for every line at fractional
 // ratios, and pictures that follow a window to a screen of another density.
 // Runs on two offscreen screens, of ratio 1 and of ratio 2.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controlpanel.h"
 #include "app/heliodial.h"
 #include "app/mainwindow.h"

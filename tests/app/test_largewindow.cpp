@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at any size: the views scaled to fit and still the same
 // views underneath, the user's hands working on them at every scale, the
 // Stats page using the room, the control panel at its corner, full screen,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures a user can keep (saved, copied, printed) and the standard keys,
 // driven as a user drives them: keys and clicks go through the windows.
 #include "app/animationclock.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run: 200,000 ticks across the date picker's whole range, in both
 // hemispheres, with every overlay on.
 #include "app/controlpanel.h"

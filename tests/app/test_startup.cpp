@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program works and which window system it asks for, from the
 // environment it was started in.
 #include "app/startup.h"

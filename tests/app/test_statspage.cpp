@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Stats page as a user works it: every click, double click and key goes
 // through the window, as the window system delivers it.
 #include "app/animationclock.h"

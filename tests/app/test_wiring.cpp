@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every menu item and every control of the control panel runs the handler
 // named after it. The connections are made with member-function pointers, so
 // a missing handler fails to build; these tables catch one wired to the

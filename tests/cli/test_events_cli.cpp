@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // heliodial-events: its command line, its three output formats, and the
 // built program run as a script would run it.
 #include "cli/eventsformat.h"

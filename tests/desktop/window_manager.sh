@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Heliodial developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a real window manager: Xvfb with openbox, driven with
 # xdotool and read back with xprop and xwininfo, as a user's desktop would.
 # Usage: tests/desktop/window_manager.sh <heliodial program>

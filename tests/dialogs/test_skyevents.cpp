@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky-events window driven as a user drives it: ticks, dates typed, Find,
 // Stop in the middle of a century, sorting by a column, a row opened with a
 // double click or Enter, Earlier and Later, the two exports and the copy.

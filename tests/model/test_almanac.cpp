@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The true sky against published figures: almanac instants, worked examples
 // and eclipse elements, none of them computed with this program or its
 // libraries. Each row names its source.

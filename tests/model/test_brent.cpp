@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brent's minimum and root finders, on functions whose answers are known
 // in closed form, including the awkward ones: a flat bottom, an answer at
 // an end of the bracket, a root where the function jumps.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event search against the plainest search there is: the true sky's
 // apparent places every hour, every sign change and every local extreme
 // refined on the true sky itself. Over ranges drawn at random from 1700 to

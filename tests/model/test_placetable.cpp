@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place table stands in for the theories in the event search: the
 // directions worked out from it must stay with the theories' own, and no
 // place may depend on what the table was asked before.

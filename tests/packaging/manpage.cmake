@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Heliodial developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats the manual page as man and groff do and fails on any warning they
 # give, or on a page they cannot format at all. man runs as the Debian
 # package checks run it: in a bare UTF-8 environment, with the warnings man

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Heliodial developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the AppStream description the way the strictest validator run
 # does, and fails on any issue it reports, pedantic hints included: the
 # validator's exit code only counts errors and warnings.

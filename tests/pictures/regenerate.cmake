@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Heliodial developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a picture-making program into a fresh folder, then compares what it
 # made with the committed pictures.
 #   cmake -DMAKER=<program> -DOUTPUT=<folder> -DEXPECTED=<folder> -DCOMPARE=<program> -P regenerate.cmake

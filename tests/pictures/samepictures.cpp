@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compares two folders of pictures pixel by pixel: every PNG and JPEG below
 // the first folder must have a twin of the same path below the second, with
 // the same size and the same pixels, and the second must hold no picture the

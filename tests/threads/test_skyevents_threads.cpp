@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky-events search from several threads at once, without Qt, so that
 // ThreadSanitizer sees every thread it runs: searches side by side must
 // find what one alone finds, and a search cancelled from another thread

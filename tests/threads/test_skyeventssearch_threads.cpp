@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky-events window's search, as the window runs it: QtConcurrent's
 // threads hand batches to the main thread's event loop, and Stop comes from
 // the main thread while they work. Without QtTest, whose watchdog thread

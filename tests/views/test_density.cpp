@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Heliodial developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing layers at the device pixel ratios of high-density screens.
 #include "views/canvas.h"
 
