@@ -29,6 +29,7 @@ protected:
 
 int main(int argc, char *argv[])
 {
+    startup::ReleaseLargeBlocksPromptly();
     const QString warning = startup::Prepare(QProcessEnvironment::systemEnvironment());
     if (!warning.isEmpty())
         QTextStream(stderr) << warning << Qt::endl;

@@ -4,6 +4,10 @@
 
 #include <QDir>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace startup {
 
 bool FromDesktopEntry(const QProcessEnvironment &environment)
@@ -44,6 +48,13 @@ QString Prepare(const QProcessEnvironment &environment)
         return QStringLiteral("heliodial: cannot work in %1; the settings stay in %2")
             .arg(folder, QDir::currentPath());
     return {};
+}
+
+void ReleaseLargeBlocksPromptly()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
+#endif
 }
 
 } // namespace startup

@@ -29,4 +29,11 @@ QByteArray PreferredPlatform(const QProcessEnvironment &environment);
 // program then keeps the folder it was started in.
 QString Prepare(const QProcessEnvironment &environment);
 
+// Has memory blocks of 4 MB and more mapped apart and
+// handed back to the system as soon as they are freed. A view full screen on
+// a 4K screen draws on pictures of some 27 MB; glibc would otherwise raise
+// that limit to the largest block freed, and later pictures, taken from the
+// heap, would stay resident after a page is left.
+void ReleaseLargeBlocksPromptly();
+
 } // namespace startup

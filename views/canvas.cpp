@@ -172,7 +172,10 @@ void Canvas::touchLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
 
 QRect Canvas::takeChangedRect()
 {
-    return takeChangedRegion().boundingRect();
+    const QRect changed = m_changedBox;
+    m_changedPieces.clear();
+    m_changedBox = QRect();
+    return changed;
 }
 
 QRegion Canvas::takeChangedRegion()
