@@ -68,19 +68,6 @@ class TestLargeWindow : public AppTest {
         QTRY_COMPARE(form().TabbedNotebook1->currentWidget()->size(), tab);
     }
 
-    void showProgram()
-    {
-        app->show();
-        QVERIFY(user::Activate(&form()));
-    }
-
-    void clickTab(int page)
-    {
-        QTabBar *tabs = form().TabbedNotebook1->tabBar();
-        user::Click(tabs, tabs->tabRect(page).center());
-        QCOMPARE(form().TabbedNotebook1->currentIndex(), page);
-    }
-
 private slots:
     void init() { startApp(); }
     void cleanup()

@@ -85,19 +85,6 @@ class TestPictures : public AppTest {
 
     QString file(const QString &name) const { return QDir(files->path()).filePath(name); }
 
-    void showProgram()
-    {
-        app->show();
-        QVERIFY(user::Activate(&form()));
-    }
-
-    void clickTab(int page)
-    {
-        QTabBar *tabs = form().TabbedNotebook1->tabBar();
-        user::Click(tabs, tabs->tabRect(page).center());
-        QCOMPARE(form().TabbedNotebook1->currentIndex(), page);
-    }
-
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
         user::Key(&form(), key, modifiers);

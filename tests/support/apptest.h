@@ -6,9 +6,13 @@
 #include "app/heliodial.h"
 #include "app/mainwindow.h"
 #include "support/fakeplatform.h"
+#include "support/userinput.h"
 #include "views/canvas.h"
 
 #include <QObject>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 #include <memory>
 
 // A fresh program on a scripted platform for every test function.
@@ -31,6 +35,20 @@ protected:
     }
     TForm1 &form() { return *app->Form1(); }
     TOptions &panel() { return *app->Options(); }
+
+    // The main window shown and active, as the user finds it.
+    void showProgram()
+    {
+        app->show();
+        QVERIFY(user::Activate(&form()));
+    }
+    // A click on a page's tab.
+    void clickTab(int page)
+    {
+        QTabBar *tabs = form().TabbedNotebook1->tabBar();
+        user::Click(tabs, tabs->tabRect(page).center());
+        QCOMPARE(form().TabbedNotebook1->currentIndex(), page);
+    }
 };
 
 // How many pixels of a picture have this colour (0 for any drawn pixel).
