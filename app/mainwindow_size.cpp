@@ -71,13 +71,9 @@ bool TForm1::followsResize() const
 
 void TForm1::Fullscreen1Click()
 {
-    if (isFullScreen()) {
-        // Back to the window it was: maximised, or its former size and place.
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-    } else {
-        setWindowState(windowState() | Qt::WindowFullScreen);
-    }
-    Fullscreen1->setChecked(isFullScreen());
+    // Out of full screen, the window is as it was: maximised, or at its
+    // former size and place. The item's tick follows in changeEvent().
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 void TForm1::changeEvent(QEvent *event)
@@ -120,7 +116,7 @@ void TForm1::saveWindowPlace()
     // The place it goes back to from maximised or full screen.
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     if (normal.isValid())
-        m_platform.setPreference(GeometryKey, RectText(QRect(normal.topLeft(), normal.size())));
+        m_platform.setPreference(GeometryKey, RectText(normal));
     m_platform.setPreference(MaximisedKey,
                              isMaximized() ? QStringLiteral("true") : QStringLiteral("false"));
     m_platform.setPreference(FullScreenKey,

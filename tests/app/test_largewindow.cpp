@@ -29,6 +29,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -39,11 +40,15 @@ namespace {
 constexpr QSize TabAtTwo{741 * 2 + 8, 484 * 2 + 4};
 constexpr QSize TabAtAFraction{1100, 800};
 
+std::array<ViewPanel *, 5> Panels(TForm1 &form)
+{
+    return {form.AllPanel, form.InnerPanel, form.OuterPanel, form.FarPanel, form.MoonPanel};
+}
+
 std::map<QString, QRect> PlacesOnTheViews(TForm1 &form)
 {
     std::map<QString, QRect> places;
-    for (ViewPanel *panel :
-         {form.AllPanel, form.InnerPanel, form.OuterPanel, form.FarPanel, form.MoonPanel}) {
+    for (ViewPanel *panel : Panels(form)) {
         for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             places[child->objectName()] = panel->placeOf(child);
     }
@@ -115,8 +120,7 @@ private slots:
         for (int page = TForm1::AllPage; page <= TForm1::MoonPage; ++page)
             clickTab(page);
 
-        for (ViewPanel *panel : {form().AllPanel, form().InnerPanel, form().OuterPanel,
-                                 form().FarPanel, form().MoonPanel}) {
+        for (ViewPanel *panel : Panels(form())) {
             QCOMPARE(panel->scale(), scale);
             QCOMPARE(panel->size(),
                      QSize(int(std::lround(741 * scale)), int(std::lround(484 * scale))));
@@ -281,8 +285,7 @@ private slots:
         // size: from the 4x rendition, no picture is enlarged more than
         // 1.5 times.
         int pictures = 0;
-        for (ViewPanel *panel : {form().AllPanel, form().InnerPanel, form().OuterPanel,
-                                 form().FarPanel, form().MoonPanel}) {
+        for (ViewPanel *panel : Panels(form())) {
             for (const Picture *picture : panel->findChildren<Picture *>()) {
                 if (picture->resource().isEmpty())
                     continue;
