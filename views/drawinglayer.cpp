@@ -59,23 +59,23 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
         // The screen's own density: a window moved to a screen of another
         // density, or a view shown larger, gets its pictures drawn again.
         m_canvas.setRatio(unitRatio);
-        if (unitRatio == 1) {
-            painter.drawImage(event->rect(), m_canvas.image(), event->rect());
-            return;
-        }
     }
     const QImage image = m_canvas.imageAt(unitRatio);
-    if (ratio == 1) {
-        // One of the picture's pixels on each pixel, copied piece by piece:
-        // a slanting line's pieces hold a sliver of their bounding box.
-        for (const QRect &piece : event->region())
+    // Copied piece by piece, as a slanting line's pieces hold a sliver of
+    // their bounding box; each under a clip of its own, since under the
+    // whole region's clip the copy goes pixel row by pixel row, several times
+    // slower.
+    for (const QRect &piece : event->region()) {
+        painter.setClipRect(piece);
+        if (ratio == 1) {
+            // One of the picture's pixels on each pixel.
             painter.drawImage(piece, image, piece);
-        return;
+        } else {
+            // One of the picture's pixels on each device pixel.
+            painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / ratio), image,
+                              QRectF(image.rect()));
+        }
     }
-    // One of the picture's pixels on each device pixel.
-    painter.setClipRect(event->rect());
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / ratio), image,
-                      QRectF(image.rect()));
 }
 
 void DrawingLayer::hideEvent(QHideEvent *event)
