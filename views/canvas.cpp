@@ -361,9 +361,10 @@ void Canvas::paintEllipse(const Ellipse &ellipse)
     outline.fill(Qt::transparent);
     draw(outline, area.topLeft());
     QRgb *const bits = pixels();
-    for (int y = 0; y < outline.height(); ++y) {
+    const int width = outline.width(), height = outline.height();
+    for (int y = 0; y < height; ++y) {
         const QRgb *const row = reinterpret_cast<const QRgb *>(outline.constScanLine(y));
-        for (int x = 0; x < outline.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (qAlpha(row[x]) != 0)
                 plot(bits, area.left() + x, area.top() + y, row[x]);
     }
