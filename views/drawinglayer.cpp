@@ -60,12 +60,21 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
         // density, or a view shown larger, gets its pictures drawn again.
         m_canvas.setRatio(unitRatio);
     }
+    // Outside what was drawn the picture is clear: nothing to copy there.
+    const QRect units = m_canvas.dirtyRect();
+    const QRect drawn = QRectF(units.x() * m_scale, units.y() * m_scale,
+                               (units.width() + 1) * m_scale, (units.height() + 1) * m_scale)
+                            .toAlignedRect()
+                            .adjusted(-1, -1, 1, 1);
     const QImage image = m_canvas.imageAt(unitRatio);
     // Copied piece by piece, as a slanting line's pieces hold a sliver of
     // their bounding box; each under a clip of its own, since under the
     // whole region's clip the copy goes pixel row by pixel row, several times
     // slower.
-    for (const QRect &piece : event->region()) {
+    for (const QRect &changed : event->region()) {
+        const QRect piece = changed & drawn;
+        if (piece.isEmpty())
+            continue;
         painter.setClipRect(piece);
         if (ratio == 1) {
             // One of the picture's pixels on each pixel.
