@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <sys/mman.h>
 
 namespace {
 
@@ -52,6 +53,46 @@ bool Clip(double &x1, double &y1, double &x2, double &y2, double left, double to
     return true;
 }
 
+// Pictures from this size up take their memory straight from the system.
+constexpr qsizetype LargePicture = 4 << 20;
+
+struct Mapping {
+    void *address;
+    std::size_t length;
+};
+
+void Unmap(void *info)
+{
+    const auto *mapping = static_cast<Mapping *>(info);
+    munmap(mapping->address, mapping->length);
+    delete mapping;
+}
+
+// A clear picture. A large one (a view shown full screen) is mapped from the
+// system, which hands it over already cleared, and in huge pages where it
+// can: faulting in a 4K view's picture page by page took longer than
+// drawing it.
+QImage ClearPicture(int width, int height)
+{
+    constexpr auto format = QImage::Format_ARGB32_Premultiplied;
+    const qsizetype bytesPerLine = qsizetype(width) * 4;
+    const auto length = std::size_t(bytesPerLine * height);
+    if (qsizetype(length) >= LargePicture) {
+        void *address =
+            mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (address != MAP_FAILED) {
+#ifdef MADV_HUGEPAGE
+            madvise(address, length, MADV_HUGEPAGE);
+#endif
+            return QImage(static_cast<uchar *>(address), width, height, bytesPerLine, format, Unmap,
+                          new Mapping{address, length});
+        }
+    }
+    QImage picture(width, height, format);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
 } // namespace
 
 Canvas::Canvas(QSize size, qreal ratio) : m_size(size), m_ratio(ratio)
@@ -69,10 +110,8 @@ void Canvas::allocate()
         return std::max(int(std::ceil(logical * m_ratio)),
                         int(std::floor((logical - 1) * m_ratio)) + m_dotSize);
     };
-    m_image = QImage(extent(m_size.width()), extent(m_size.height()),
-                     QImage::Format_ARGB32_Premultiplied);
+    m_image = ClearPicture(extent(m_size.width()), extent(m_size.height()));
     m_image.setDevicePixelRatio(m_ratio);
-    m_image.fill(Qt::transparent);
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
 
