@@ -150,6 +150,40 @@ private slots:
             QVERIFY2(rings.image() == Canvas({300, 200}, ratio).image(), "a ring was left");
         }
     }
+
+    void aFullScreenPictureBehavesAsAnyOther()
+    {
+        // A view full screen on a 4K screen: a picture of tens of megabytes.
+        constexpr qreal ratio = 4.37;
+        QImage clear(QSize(3239, 2116), QImage::Format_ARGB32_Premultiplied);
+        clear.fill(Qt::transparent);
+        clear.setDevicePixelRatio(ratio);
+        Canvas canvas({741, 484}, ratio);
+        QCOMPARE(canvas.image(), clear);
+
+        const auto draw = [](Canvas &on) {
+            on.pen.colour = Qt::blue;
+            on.ellipse(40, 30, 700, 450, Canvas::Stroke::Dotted);
+            on.pen.colour = Qt::yellow;
+            for (int i = 0; i < 200; ++i)
+                on.line(i * 3, i * 2, i * 3 + 1, i * 2 + 1);
+        };
+        draw(canvas);
+        Canvas small({741, 484});
+        draw(small);
+        QCOMPARE(canvas.imageAt(1), small.image());
+
+        // A copy taken before more is drawn keeps what it saw.
+        const QImage before = canvas.image();
+        canvas.pen.colour = Qt::red;
+        canvas.line(370, 242, 740, 0);
+        QVERIFY(canvas.isSet(555, 121));
+        QCOMPARE(qAlpha(before.pixel(QPointF(555 * ratio, 121 * ratio).toPoint())), 0);
+        QCOMPARE(canvas.imageAt(1).pixel(555, 121), qPremultiply(QColor(Qt::red).rgba()));
+
+        canvas.clear();
+        QCOMPARE(canvas.image(), clear);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDensity)
