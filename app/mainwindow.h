@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/skyahead.h"
 #include "model/geometry.h"
 #include "model/planet.h"
 #include "model/stats.h"
@@ -310,6 +311,7 @@ private:
     // What the views show beyond the bodies, for their accessible description.
     ViewSwitches switches() const;
     // The status date moved by `days`, held at the picker's limits.
+    QDate steppedDate(int days) const;
     void stepStatusDate(int days);
 
 public:
@@ -373,12 +375,8 @@ private:
     bool m_placeRestored = false; // the window opened where it was left
     QElapsedTimer m_sinceResize;  // since the window's size last changed
     int m_phaseShown = -1;        // the phase picture imMoonPhases holds
-    // The true sky of the last status date it was worked out for.
-    struct SkyOfDay {
-        QDate day;
-        truesky::Sky sky;
-    };
-    std::optional<SkyOfDay> m_sky;
+    // The true sky of the status date, and of the date the clock shows next.
+    SkyAhead m_sky;
     // The apparent places the Stats page shows, for the last status date
     // they were worked out for.
     struct ApparentSkyOfDay {

@@ -22,14 +22,18 @@ const QString CalculationError = QStringLiteral(
 
 } // namespace
 
+QDate TForm1::steppedDate(int days) const
+{
+    const DatePicker &picker = *options().DateTimePicker1;
+    // Past the picker's range the date stays at the limit: no wrap.
+    return QDate::fromJulianDay(std::clamp(picker.day().toJulianDay() + days,
+                                           picker.minimumDate().toJulianDay(),
+                                           picker.maximumDate().toJulianDay()));
+}
+
 void TForm1::stepStatusDate(int days)
 {
-    DatePicker &picker = *options().DateTimePicker1;
-    // Past the picker's range the date stays at the limit: no wrap.
-    const qint64 day =
-        std::clamp(picker.day().toJulianDay() + days, picker.minimumDate().toJulianDay(),
-                   picker.maximumDate().toJulianDay());
-    picker.setDay(QDate::fromJulianDay(day));
+    options().DateTimePicker1->setDay(steppedDate(days));
 }
 
 void TForm1::Timer1Timer()
@@ -44,6 +48,11 @@ void TForm1::Timer1Timer()
     // The date-change path refreshes the overlays; a second refresh would
     // draw the very same picture again.
     options().DateTimePicker1Change();
+    if (TruePositions) {
+        // The next tick's sky, worked out while this one is painted.
+        const QDate next = steppedDate(StepDays);
+        m_sky.prepare(next, options().DateTimePicker1->julianDayOn(next));
+    }
 }
 
 void TForm1::reportCalculationError()

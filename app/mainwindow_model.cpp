@@ -54,9 +54,7 @@ bool TForm1::UpdateBody(Body which)
         return planet.UpdatePosition(HemisphereSign, picker.dayOffset());
     // The whole sky of the status date at once, for every body and every
     // update of the same date.
-    if (!m_sky || m_sky->day != picker.day())
-        m_sky = SkyOfDay{picker.day(), truesky::SkyAt(picker.julianDay())};
-    const truesky::Sky &sky = m_sky->sky;
+    const truesky::Sky &sky = m_sky.skyOf(picker.day(), picker.julianDay());
     const auto i = static_cast<std::size_t>(which);
     return planet.UpdateToLongitude(HemisphereSign,
                                     which == Body::Moon ? sky.geocentric[i] : sky.heliocentric[i]);

@@ -48,9 +48,14 @@ double DatePicker::dayOffset() const
 
 double DatePicker::julianDay() const
 {
+    return julianDayOn(date());
+}
+
+double DatePicker::julianDayOn(QDate day) const
+{
     constexpr double msPerDay = 86'400'000;
     const QTime time = QTime::fromMSecsSinceStartOfDay(qRound(m_timeOfDay * msPerDay));
-    const QDateTime local(date(), time);
+    const QDateTime local(day, time);
     // The Unix epoch, 1 January 1970 0 h UT, is the Julian day 2440587.5.
     return 2440587.5 + static_cast<double>(local.toMSecsSinceEpoch()) / msPerDay;
 }

@@ -27,6 +27,8 @@ public:
     // The instant of the status date: its day at the time of day in the
     // user's time zone, as a Julian day in universal time.
     double julianDay() const;
+    // The same for another day, at the same time of day.
+    double julianDayOn(QDate day) const;
 
 signals:
     void userChanged();

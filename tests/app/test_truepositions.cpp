@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliodial developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/animationclock.h"
 #include "dialogs/alignmentdialog.h"
 #include "model/catalogue.h"
 #include "model/truesky.h"
@@ -301,6 +302,50 @@ private slots:
         startApp(day, TrueChosen);
         panel().RadioGroup1->setItemIndex(hemisphere);
         QCOMPARE(phasePictureShown(), picture);
+    }
+
+    // The clock on the true sky works out the next date's sky while the
+    // window paints: every date shown, by the clock or by the user moving it
+    // meanwhile, has its own sky.
+    void everyDateShowsItsOwnSkyWhileTheClockRuns()
+    {
+        startApp(QDate(2020, 12, 21), TrueChosen);
+        showProgram();
+        const DatePicker &picker = *panel().DateTimePicker1;
+        const auto showsItsOwnSky = [&] {
+            const double instant = picker.julianDay();
+            for (const Body planet : {Body::Mercury, Body::Venus, Body::Earth, Body::Mars}) {
+                const double expected =
+                    std::round(truesky::HeliocentricLongitude(planet, instant) * 10) / 10;
+                if (std::fabs(form().body(planet).Longitude - expected) > 0.051)
+                    return false;
+            }
+            return std::fabs(form().body(Body::Moon).GeoAngle -
+                             truesky::GeocentricLongitude(Body::Moon, instant)) < 0.051;
+        };
+        const auto runFor = [&](int days) {
+            const QDate from = picker.day();
+            user::Click(panel().Button1);
+            QTRY_VERIFY(picker.day() >= from.addDays(days));
+            user::Click(panel().Button1);
+            QVERIFY(!form().Timer1->enabled());
+        };
+
+        runFor(4);
+        QVERIFY(showsItsOwnSky());
+        // A week back on the calendar, with the next day's sky worked out
+        // ahead.
+        clickTab(TForm1::StatsPage);
+        user::Click(form().lblStatusDate);
+        QTRY_VERIFY(form().MonthCalendar1->isVisible());
+        const QDate before = form().MonthCalendar1->selectedDate();
+        user::Key(form().MonthCalendar1, Qt::Key_Up);
+        user::Key(form().MonthCalendar1, Qt::Key_Return);
+        QCOMPARE(picker.day(), before.addDays(-7));
+        QVERIFY(showsItsOwnSky());
+        clickTab(TForm1::AllPage);
+        runFor(2);
+        QVERIFY(showsItsOwnSky());
     }
 
     // The finder on the true sky, driven as a user drives it.
