@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <sys/mman.h>
 
 namespace {
@@ -113,6 +114,7 @@ void Canvas::allocate()
     m_image = ClearPicture(extent(m_size.width()), extent(m_size.height()));
     m_image.setDevicePixelRatio(m_ratio);
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    m_deviceSize = m_image.size();
 }
 
 void Canvas::setRatio(qreal ratio)
@@ -231,32 +233,60 @@ QRegion Canvas::takeChangedRegion()
     return changed;
 }
 
+bool Canvas::erasingIsCheaper() const
+{
+    if (m_ratio == 1) {
+        // A few lines: drawing them again in the cleared colour costs a few
+        // hundred pixels, not the hundreds of thousands their bounding box
+        // holds. A star field or a ring is filled over.
+        return m_shapes.size() <= MaxLinesToErase &&
+               std::all_of(m_shapes.begin(), m_shapes.end(), [](const Shape &shape) {
+                   return std::holds_alternative<Segment>(shape);
+               });
+    }
+    // On a larger picture the dirty part of a view full of stars and rings
+    // is tens of megabytes; the shapes' own pixels are a small part of it.
+    const qint64 square = qint64(m_dotSize) * m_dotSize;
+    qint64 erased = 0;
+    for (const Shape &shape : m_shapes) {
+        if (const auto *segment = std::get_if<Segment>(&shape)) {
+            const qint64 length = std::max(std::llabs(segment->x1 - segment->x0),
+                                           std::llabs(segment->y1 - segment->y0));
+            erased += (length + 1) * square;
+        } else {
+            // The outline's picture, a byte a logical pixel, and its dots.
+            const QRect &bounds = std::get<Ellipse>(shape).bounds;
+            erased += qint64(bounds.width()) * bounds.height() / 4 +
+                      2 * qint64(bounds.width() + bounds.height()) * square;
+        }
+    }
+    const QRect area = deviceRect(m_dirty) & m_image.rect();
+    return erased < qint64(area.width()) * area.height() / 2;
+}
+
 void Canvas::clear()
 {
     if (m_dirty.isEmpty())
         return;
-    const bool fewLines = m_shapes.size() <= MaxLinesToErase &&
-                          std::all_of(m_shapes.begin(), m_shapes.end(), [](const Shape &shape) {
-                              return std::holds_alternative<Segment>(shape);
-                          });
-    if (!fewLines) {
-        // Too much drawn to erase line by line (a star field, a ring).
-        const QRect area = deviceRect(m_dirty) & m_image.rect();
-        QRgb *const bits = pixels();
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            std::fill_n(bits + y * m_stride + area.left(), area.width(), QRgb{0});
-    } else {
-        // Drawing the lines again in the cleared colour costs a few hundred
-        // pixels, not the hundreds of thousands their bounding box holds.
+    if (erasingIsCheaper()) {
         for (const Shape &shape : m_shapes) {
-            const Segment &segment = std::get<Segment>(shape);
-            rasterise(segment, 0);
-            touchLine(segment.x0, segment.y0, segment.x1, segment.y1);
+            if (const auto *segment = std::get_if<Segment>(&shape)) {
+                rasterise(*segment, 0);
+                touchLine(segment->x0, segment->y0, segment->x1, segment->y1);
+            } else {
+                const Ellipse &ellipse = std::get<Ellipse>(shape);
+                paintEllipse(ellipse, true);
+                addChanged(ellipse.bounds.adjusted(0, 0, 1, 1) & QRect(QPoint(0, 0), m_size));
+            }
         }
         m_shapes.clear();
         m_dirty = QRect();
         return;
     }
+    const QRect area = deviceRect(m_dirty) & m_image.rect();
+    QRgb *const bits = pixels();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(bits + y * m_stride + area.left(), area.width(), QRgb{0});
     m_shapes.clear();
     addChanged(m_dirty);
     m_dirty = QRect();
@@ -323,9 +353,14 @@ void Canvas::plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const
         bits[y * m_stride + x] = colour;
         return;
     }
-    const QRect square = deviceRect(QRect(int(x), int(y), 1, 1)) & m_image.rect();
-    for (int row = square.top(); row <= square.bottom(); ++row)
-        std::fill_n(bits + row * m_stride + square.left(), square.width(), colour);
+    // The square of deviceRect(), worked out here without rectangles: a
+    // star field at full screen is tens of thousands of squares.
+    const auto left = qsizetype(std::floor(double(x) * m_ratio));
+    const auto top = qsizetype(std::floor(double(y) * m_ratio));
+    const qsizetype right = std::min<qsizetype>(left + m_dotSize, m_deviceSize.width());
+    const qsizetype bottom = std::min<qsizetype>(top + m_dotSize, m_deviceSize.height());
+    for (qsizetype row = top; row < bottom; ++row)
+        std::fill(bits + row * m_stride + left, bits + row * m_stride + right, colour);
 }
 
 void Canvas::rasterise(const Segment &segment, QRgb colour)
@@ -371,16 +406,18 @@ void Canvas::ellipse(int left, int top, int right, int bottom, Stroke stroke)
     m_shapes.push_back(shape);
 }
 
-void Canvas::paintEllipse(const Ellipse &ellipse)
+void Canvas::paintEllipse(const Ellipse &ellipse, bool erase)
 {
     const QRect &bounds = ellipse.bounds;
-    QPen qpen(ellipse.colour);
+    QPen qpen(erase ? QColor(Qt::black) : ellipse.colour);
     qpen.setWidth(1);
     if (ellipse.stroke == Stroke::Dotted)
         qpen.setDashPattern({1, 1}); // single pixels, one on, one off
-    const auto draw = [&](QPaintDevice &device, QPoint origin) {
+    const auto draw = [&](QPaintDevice &device, QPoint origin, bool clearing) {
         QPainter painter(&device);
         painter.setRenderHint(QPainter::Antialiasing, false);
+        if (clearing)
+            painter.setCompositionMode(QPainter::CompositionMode_Clear);
         painter.translate(-origin);
         painter.setPen(qpen);
         painter.setBrush(Qt::NoBrush);
@@ -388,23 +425,34 @@ void Canvas::paintEllipse(const Ellipse &ellipse)
             QRect(bounds.left(), bounds.top(), bounds.width() - 1, bounds.height() - 1));
     };
     if (m_ratio == 1) {
-        draw(m_image, {});
+        draw(m_image, {}, erase);
         return;
     }
     // Off ratio 1 the outline is drawn in logical pixels first, and each of
     // its pixels becomes a square, as a line's do: the same dots at any ratio.
+    // The outline is one byte a pixel: only where it lies counts.
     const QRect area = bounds.adjusted(0, 0, 1, 1) & QRect(QPoint(0, 0), m_size);
     if (area.isEmpty())
         return;
-    QImage outline(area.size(), QImage::Format_ARGB32_Premultiplied);
-    outline.fill(Qt::transparent);
-    draw(outline, area.topLeft());
+    QImage outline(area.size(), QImage::Format_Alpha8);
+    outline.fill(0);
+    draw(outline, area.topLeft(), false);
+    const QRgb colour = erase ? QRgb{0} : qPremultiply(ellipse.colour.rgba());
     QRgb *const bits = pixels();
     const int width = outline.width(), height = outline.height();
     for (int y = 0; y < height; ++y) {
-        const QRgb *const row = reinterpret_cast<const QRgb *>(outline.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            if (qAlpha(row[x]) != 0)
-                plot(bits, area.left() + x, area.top() + y, row[x]);
+        const uchar *const row = outline.constScanLine(y);
+        int x = 0;
+        while (x < width) {
+            // Eight clear pixels at a time: most of a ring's box is clear.
+            std::uint64_t eight = 0;
+            if (x + 8 <= width && (std::memcpy(&eight, row + x, 8), eight == 0)) {
+                x += 8;
+                continue;
+            }
+            if (row[x] != 0)
+                plot(bits, area.left() + x, area.top() + y, colour);
+            ++x;
+        }
     }
 }

@@ -87,8 +87,8 @@ private:
         QColor colour;
     };
     using Shape = std::variant<Segment, Ellipse>;
-    // Beyond this many lines, clearing fills the dirty part instead of
-    // drawing each line again in the cleared colour.
+    // At ratio 1, beyond this many lines clearing fills the dirty part
+    // instead of drawing each line again in the cleared colour.
     static constexpr std::size_t MaxLinesToErase = 64;
     // Beyond this many pieces, the changed part is taken as one box.
     static constexpr std::size_t MaxChangedPieces = 64;
@@ -98,7 +98,11 @@ private:
     void redraw();
     void rasterise(const Segment &segment, QRgb colour);
     void plot(QRgb *bits, std::int64_t x, std::int64_t y, QRgb colour) const;
-    void paintEllipse(const Ellipse &ellipse);
+    // Draws the ellipse's outline, or clears the pixels it covers.
+    void paintEllipse(const Ellipse &ellipse, bool erase = false);
+    // Whether clearing shape by shape writes fewer pixels than filling the
+    // dirty part.
+    bool erasingIsCheaper() const;
     // The device pixels a logical rectangle's pixels are drawn on.
     QRect deviceRect(const QRect &logical) const;
     void touch(const QRect &area);
@@ -111,6 +115,7 @@ private:
     int m_dotSize = 1; // device pixels a logical pixel's square spans
     QImage m_image;
     qsizetype m_stride = 0; // pixels from one line to the next
+    QSize m_deviceSize;     // the picture's, in device pixels
     QRect m_dirty;
     // What changed since it was last taken: the pieces while they are few,
     // and the box round them all.
