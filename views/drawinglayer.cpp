@@ -2,11 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/drawinglayer.h"
 
+#include "views/backdrop.h"
 #include "views/deviceratio.h"
+#include "views/viewpanel.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// The tallest band of the backdrop copied at once.
+constexpr int CopiedRows = 64;
+
+} // namespace
 
 DrawingLayer::DrawingLayer(QWidget *panel, const QString &objectName, QRect geometry)
     : QWidget(panel), m_canvas(geometry.size(), devicePixelRatioF())
@@ -60,21 +69,21 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
         // density, or a view shown larger, gets its pictures drawn again.
         m_canvas.setRatio(unitRatio);
     }
-    // Outside what was drawn the picture is clear: nothing to copy there.
+    // Outside what was drawn the picture is clear: nothing to blend there.
     const QRect units = m_canvas.dirtyRect();
     const QRect drawn = QRectF(units.x() * m_scale, units.y() * m_scale,
                                (units.width() + 1) * m_scale, (units.height() + 1) * m_scale)
                             .toAlignedRect()
                             .adjusted(-1, -1, 1, 1);
+    // As the view's backdrop, where the panel left its black to this layer,
+    // the picture is copied whole, its clear pixels showing black.
+    const auto *panel = qobject_cast<const ViewPanel *>(parentWidget());
+    const bool copied = panel && panel->backdrop() == this && ShowsClearAsBlack(painter);
+    const QRegion own = copied ? BackdropArea(this).translated(-pos()) : QRegion();
     const QImage image = m_canvas.imageAt(unitRatio);
-    // Copied piece by piece, as a slanting line's pieces hold a sliver of
-    // their bounding box; each under a clip of its own, since under the
-    // whole region's clip the copy goes pixel row by pixel row, several times
-    // slower.
-    for (const QRect &changed : event->region()) {
-        const QRect piece = changed & drawn;
-        if (piece.isEmpty())
-            continue;
+    const auto copy = [&](const QRect &piece) {
+        // Each piece under a clip of its own: under the whole region's clip
+        // the copy goes pixel row by pixel row, several times slower.
         painter.setClipRect(piece);
         if (ratio == 1) {
             // One of the picture's pixels on each pixel.
@@ -84,6 +93,24 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
             painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / ratio), image,
                               QRectF(image.rect()));
         }
+    };
+    // Piece by piece, as a slanting line's pieces hold a sliver of their
+    // bounding box.
+    for (const QRect &changed : event->region()) {
+        if (copied) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            for (const QRect &piece : own &changed) {
+                // In bands: Qt hands a taller copy to its thread pool, which
+                // gained nothing on two cores and kept the sky's worker
+                // thread waiting.
+                for (int top = piece.top(); top <= piece.bottom(); top += CopiedRows)
+                    copy(QRect(piece.left(), top, piece.width(),
+                               std::min(CopiedRows, piece.bottom() + 1 - top)));
+            }
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+        for (const QRect &piece : QRegion(changed & drawn) - own)
+            copy(piece);
     }
 }
 

@@ -132,6 +132,7 @@ void ViewPage::buildLayers()
     const QRect inside(1, 1, 739, 482);
     under = new DrawingLayer(panel, UnderPictureName(view), inside);
     under->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panel->setBackdrop(under);
     overlay = new DrawingLayer(panel, OverlayPictureName(view), inside);
     label0 = DegreeLabel(panel, view, 0, 9);
     label90 = DegreeLabel(panel, view, 90, 17);

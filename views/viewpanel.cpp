@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/viewpanel.h"
 
+#include "views/backdrop.h"
+
 #include <QAccessibleWidget>
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 namespace {
@@ -44,7 +48,8 @@ ViewPanel::ViewPanel(QWidget *page, const QString &objectName) : QFrame(page)
     setLineWidth(1);
     setGeometry(QRect(QPoint(0, 0), LayoutSize));
     setFixedSize(LayoutSize);
-    setAutoFillBackground(true);
+    // Black is painted here, where the backdrop does not paint it itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -112,6 +117,20 @@ void ViewPanel::childEvent(QChildEvent *event)
     if (event->removed())
         m_places.remove(event->child());
     QFrame::childEvent(event);
+}
+
+void ViewPanel::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        QRegion black = event->region();
+        if (m_backdrop && ShowsClearAsBlack(painter))
+            black -= BackdropArea(m_backdrop);
+        for (const QRect &part : black)
+            painter.fillRect(part, palette().window());
+    }
+    // The bevel.
+    QFrame::paintEvent(event);
 }
 
 void ViewPanel::mouseDoubleClickEvent(QMouseEvent *event)

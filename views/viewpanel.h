@@ -45,7 +45,12 @@ public:
     void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
     QString description() const { return m_describer ? m_describer() : QString(); }
 
+    // The lowest drawing layer, which paints the black beneath itself.
+    void setBackdrop(const QWidget *layer) { m_backdrop = layer; }
+    const QWidget *backdrop() const { return m_backdrop; }
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void childEvent(QChildEvent *event) override;
 
@@ -53,6 +58,7 @@ private:
     void applyPlace(QWidget *child, const QRect &units);
 
     std::function<QString()> m_describer;
+    const QWidget *m_backdrop = nullptr;
     qreal m_scale = 1;
     // The children's places while the scale is not 1; at 1, each child's
     // own geometry is its place.

@@ -7,6 +7,7 @@
 #include "app/animationclock.h"
 #include "support/apptest.h"
 #include "support/userinput.h"
+#include "views/backdrop.h"
 #include "views/clickablelabel.h"
 #include "views/datepicker.h"
 #include "views/drawinglayer.h"
@@ -22,6 +23,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -100,6 +102,40 @@ private slots:
         QFETCH(QSize, tab);
         QFETCH(qreal, scale);
         QCOMPARE(PageHolder::ScaleFor(tab), scale);
+    }
+
+    // A view's backdrop is copied onto the window's picture, its clear
+    // pixels showing black, where a picture with transparency has the panel
+    // filled black and the backdrop blended over it: the same pixels, at
+    // every scale and on every view, with the labels and names beneath the
+    // backdrop, the bevel and the overlays.
+    void theBackdropIsCopiedToTheSamePixels_data()
+    {
+        QTest::addColumn<QSize>("tab");
+        QTest::newRow("1") << PageHolder::SmallestTab;
+        QTest::newRow("2") << TabAtTwo;
+        QTest::newRow("1.47") << TabAtAFraction;
+    }
+    void theBackdropIsCopiedToTheSamePixels()
+    {
+        QFETCH(QSize, tab);
+        showProgram();
+        form().Showorbits1->trigger();
+        form().Showhorizon1->trigger();
+        if (tab != PageHolder::SmallestTab)
+            resizeTabsTo(tab);
+        QImage probe(1, 1, QImage::Format_RGB32);
+        QPainter onOpaque(&probe);
+        QVERIFY(ShowsClearAsBlack(onOpaque));
+        for (int page = TForm1::AllPage; page <= TForm1::MoonPage; ++page) {
+            clickTab(page);
+            ViewPanel *panel = Panels(form())[std::size_t(page - TForm1::AllPage)];
+            const QImage copied = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage blended(panel->size(), QImage::Format_ARGB32_Premultiplied);
+            blended.fill(Qt::transparent);
+            panel->render(&blended);
+            QCOMPARE(copied, blended.convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void viewsKeepTheirUnitsAtEveryScale_data()
