@@ -99,7 +99,7 @@ void DrawingLayer::paintEvent(QPaintEvent *event)
     for (const QRect &changed : event->region()) {
         if (copied) {
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            for (const QRect &piece : own &changed) {
+            for (const QRect &piece : own.intersected(changed)) {
                 // In bands: Qt hands a taller copy to its thread pool, which
                 // gained nothing on two cores and kept the sky's worker
                 // thread waiting.
