@@ -2,11 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/jpegdecoder.h"
 
+#include <QLocale>
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 namespace {
+
+// A header may state any size up to 65,535 pixels a side, and everything
+// libjpeg and the picture allocate grows with it, so the size is checked
+// before anything is allocated. The limits are far above the program's own
+// photograph (2272 x 1704, 3.9 megapixels) and above any camera's picture a
+// user might hand it, yet keep the picture itself to 120 MB in RGB.
+constexpr unsigned kMaxSide = 8192;
+constexpr unsigned long long kMaxPixels = 40'000'000;
+// libjpeg's own working memory: a progressive picture at the limit with three
+// full-size components keeps 240 MB of coefficients, and the rest is buffers.
+constexpr long kMaxWorkingMemory = 320L * 1024 * 1024;
 
 // libjpeg reports a fatal error by calling error_exit, which by default ends
 // the process; this one jumps back to the decoder instead. Everything that
@@ -36,17 +51,41 @@ struct Decoder {
     ErrorManager errors;
 };
 
-// Reads the header and starts decompressing to RGB. Only plain data lives in
-// this frame, for the jump's sake.
-bool Start(Decoder &d, const unsigned char *data, unsigned long size)
+// Reads the header. Only plain data lives in these frames, for the jump's sake.
+bool ReadHeader(Decoder &d, const unsigned char *data, unsigned long size)
 {
     if (setjmp(d.errors.back))
         return false;
     jpeg_mem_src(&d.info, data, size);
     jpeg_read_header(&d.info, TRUE);
+    return true;
+}
+
+// Starts decompressing to RGB.
+bool Start(Decoder &d)
+{
+    if (setjmp(d.errors.back))
+        return false;
     d.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d.info);
     return true;
+}
+
+QString SizeText(const jpeg_decompress_struct &info)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return QStringLiteral("%1 \u00d7 %2 pixels")
+        .arg(english.toString(info.image_width), english.toString(info.image_height));
+}
+
+// Why a picture of the header's size is not decoded, or nothing.
+QString RefusedSize(const jpeg_decompress_struct &info)
+{
+    const unsigned long long area =
+        static_cast<unsigned long long>(info.image_width) * info.image_height;
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide || area > kMaxPixels)
+        return QStringLiteral("The picture is too large (%1).").arg(SizeText(info));
+    return {};
 }
 
 // Decodes every line into `pixels`, `stride` bytes apart.
@@ -76,9 +115,15 @@ DecodedJpeg DecodeJpeg(const QByteArray &data)
     d.errors.base.error_exit = ErrorExit;
     d.errors.base.output_message = OutputMessage;
     jpeg_create_decompress(&d.info);
+    d.info.mem->max_memory_to_use = kMaxWorkingMemory;
 
     const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData());
-    if (Start(d, bytes, static_cast<unsigned long>(data.size()))) {
+    const bool headerRead = ReadHeader(d, bytes, static_cast<unsigned long>(data.size()));
+    if (!headerRead && d.errors.base.msg_code == JERR_EMPTY_IMAGE)
+        result.error = QStringLiteral("The picture has no pixels (%1).").arg(SizeText(d.info));
+    else if (headerRead)
+        result.error = RefusedSize(d.info);
+    if (headerRead && result.error.isEmpty() && Start(d)) {
         QImage image(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
                      QImage::Format_RGB888);
         if (image.isNull() || d.info.output_components != 3) {
