@@ -90,7 +90,7 @@ void ExactPlacesOneYear(benchmark::State &state)
     std::array<truesky::Direction, 9> sky{};
     for (auto _ : state) {
         const PlaceTable table;
-        const truesky::Places &places = fromTable ? table : truesky::TheoryPlaces();
+        const truesky::Places &places = fromTable ? table : truesky::EphemerisPlaces();
         for (double jd : instants) {
             truesky::ApparentDirections(planets.data(), planets.size(),
                                         truesky::AtUniversalTime(jd), sky.data(), places);

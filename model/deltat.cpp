@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/deltat.h"
 
+#include "model/ephemerisfiles.h"
+
+#include <swephexp.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -79,19 +83,33 @@ static_assert(Tabulated.back().year == 2030, "every row of the table is filled i
 constexpr double FirstTabulated = Tabulated.front().year;
 constexpr double LastTabulated = Tabulated.back().year;
 
-// Espenak and Meeus's expressions for ΔT ("Polynomial Expressions for Delta
-// T", Five Millennium Canon of Solar Eclipses, NASA 2006), after Morrison
-// and Stephenson (2004): the long-term model on either side of the table.
+// The Julian day of universal time at a decimal year.
+double JulianDayOf(double year)
+{
+    return 2451544.5 + (year - 2000) * 365.2425;
+}
+
+// The long-term model on either side of the table: the ephemeris library's
+// own ΔT, its default model, which follows Stephenson, Morrison and
+// Hohenkerk (2016, Proc. R. Soc. A 472: 20160404, with the 2021 addendum)
+// for the past and the library's extrapolation of it for the future. It is
+// made for DE431's tidal acceleration of the Moon (-25.8"/cy²), which the
+// library takes from the files it reads.
 double Modelled(double y)
 {
-    if (y < 1700) {
-        // Also for the few years before 1600 that an instant of the
-        // calendar's first day may reach.
-        const double t = y - 1600;
-        return 120 - 0.9808 * t - 0.01532 * t * t + t * t * t / 7129;
-    }
+    ephemeris::PrepareThread();
+    char error[AS_MAXCH] = "";
+    return swe_deltat_ex(JulianDayOf(y), SEFLG_SWIEPH, error) * 86400;
+}
+
+// Espenak and Meeus's expressions for ΔT beyond 2050 ("Polynomial
+// Expressions for Delta T", Five Millennium Canon of Solar Eclipses, NASA
+// 2006), after Morrison and Stephenson (2004): an older published model of
+// the future, whose spread from the library's says how little the future is
+// known.
+double EspenakMeeus2006(double y)
+{
     if (y < 2050) {
-        // Only reached from beyond the table's end, which lies before 2050.
         const double t = y - 2000;
         return 62.92 + 0.32217 * t + 0.005589 * t * t;
     }
@@ -105,10 +123,15 @@ double Modelled(double y)
 // or last tabulated value is carried over and fades out over a century.
 constexpr double Fade = 100;
 
-double Joined(double y, double edge, double observedAtEdge)
+template <typename Model> double Joined(Model model, double y, double edge, double observedAtEdge)
 {
     const double weight = std::max(0.0, 1 - std::fabs(y - edge) / Fade);
-    return Modelled(y) + (observedAtEdge - Modelled(edge)) * weight;
+    return model(y) + (observedAtEdge - model(edge)) * weight;
+}
+
+double Joined(double y, double edge, double observedAtEdge)
+{
+    return Joined(Modelled, y, edge, observedAtEdge);
 }
 
 // The rows on either side of a year within a table.
@@ -183,8 +206,16 @@ double Uncertainty(double year)
     if (year <= TableUncertainty.front().year)
         return TableUncertainty.front().seconds;
     if (year > LastTabulated) {
+        // Never less than two published models differ by, each joined to
+        // the predictions as the program joins its own: Espenak and Meeus's
+        // expressions, left to themselves, already miss the measured 2026 by
+        // six seconds.
         const double centuries = (year - LastTabulated) / 100;
-        return TableUncertainty.back().seconds + RandomWalkSeconds * std::pow(centuries, 1.5);
+        const double walk =
+            TableUncertainty.back().seconds + RandomWalkSeconds * std::pow(centuries, 1.5);
+        const double older =
+            Joined(EspenakMeeus2006, year, LastTabulated, Tabulated.back().seconds);
+        return std::max(walk, std::fabs(older - Seconds(year)));
     }
     const auto [a, b] = Around(TableUncertainty, year);
     const double f = (year - a.year) / (b.year - a.year);

@@ -22,7 +22,7 @@ constexpr std::array<double, 9> Spacings{
     32, // Saturn
     64, // Uranus
     64, // Neptune
-    0,  // Pluto: Meeus' series costs less than the table
+    0,  // Pluto: the ephemeris itself, as before the table
 };
 
 } // namespace
@@ -44,7 +44,7 @@ truesky::Position PlaceTable::DifferenceAt(Body planet, std::int64_t node) const
     // Worked out without the grid's lock: two threads may both work out
     // the same node, and store the same figures.
     const double tt = static_cast<double>(node) * Spacing(planet);
-    const truesky::Position exact = truesky::TheoryPlaces().Heliocentric(planet, tt);
+    const truesky::Position exact = truesky::EphemerisPlaces().Heliocentric(planet, tt);
     const std::array<double, 3> orbit = roughsky::Heliocentric(planet, tt);
     const truesky::Position difference{exact[0] - orbit[0], exact[1] - orbit[1],
                                        exact[2] - orbit[2]};
@@ -57,7 +57,7 @@ truesky::Position PlaceTable::Heliocentric(Body planet, double tt) const
 {
     const double spacing = Spacing(planet);
     if (spacing == 0)
-        return truesky::TheoryPlaces().Heliocentric(planet, tt);
+        return truesky::EphemerisPlaces().Heliocentric(planet, tt);
 
     // Lagrange's interpolation on the nodes around the instant, at
     // x = (tt - first node) / spacing.
@@ -80,7 +80,7 @@ truesky::Position PlaceTable::Heliocentric(Body planet, double tt) const
 
 truesky::Position PlaceTable::Lunar(double tt) const
 {
-    return truesky::TheoryPlaces().Lunar(tt);
+    return truesky::EphemerisPlaces().Lunar(tt);
 }
 
 void PlaceTable::forget(double from, double to)

@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The theories' places for a search that asks for very many of them, at a
+// The ephemeris' places for a search that asks for very many of them, at a
 // fraction of their cost. A planet's or the Earth's heliocentric place
 // moves away from its Keplerian orbit (model/roughsky.h) slowly and
-// smoothly: the difference is worked out from the theory on a fixed grid
+// smoothly: the difference is worked out from the ephemeris on a fixed grid
 // of instants, once each, when first needed, and interpolated between.
 // The grid's spacing is each body's own, chosen so that the apparent
 // directions worked out from these places stay within 0.00001° of the
-// theories' own from 1600 to 3000, and 0.0002° out to 9999, where the
+// ephemeris' own from 1600 to 3000, and 0.0002° out to 9999, where the
 // orbits have drifted (measured by tools/placetable.cpp).
 //
 // The Moon's place and Pluto's, which are cheap or change too fast for a
-// coarse grid, are the theories' own.
+// coarse grid, are the ephemeris' own.
 //
 // The grid is fixed in time, so a place does not depend on what was asked
 // before it. Callable from any thread; the grids are shared.
@@ -31,7 +31,7 @@ public:
     truesky::Position Lunar(double tt) const override;
 
     // The grid's spacing for a planet or the Earth, days of terrestrial
-    // time; 0 where the theory is used itself.
+    // time; 0 where the ephemeris is used itself.
     static double Spacing(Body planet);
 
     // Drops the nodes outside [from, to], terrestrial-time Julian days:

@@ -3,8 +3,9 @@
 #pragma once
 
 // The years over which each body's true place can be trusted to a tenth of
-// a degree: the span its theory was made and checked for, narrowed where the
-// uncertainty of ΔT moves the body by more than that.
+// a degree: those the ephemeris files on this machine hold a place for
+// (model/ephemerisfiles.h), narrowed where the uncertainty of ΔT moves the
+// body by more than that.
 
 #include "model/catalogue.h"
 

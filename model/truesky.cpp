@@ -3,51 +3,18 @@
 #include "model/truesky.h"
 
 #include "model/deltat.h"
+#include "model/ephemerisfiles.h"
 
 #include <erfa.h>
 #include <erfam.h>
-#include <libnova/earth.h>
-#include <libnova/jupiter.h>
-#include <libnova/lunar.h>
-#include <libnova/mars.h>
-#include <libnova/mercury.h>
-#include <libnova/neptune.h>
-#include <libnova/pluto.h>
-#include <libnova/saturn.h>
-#include <libnova/uranus.h>
-#include <libnova/venus.h>
+#include <swephexp.h>
 
 #include <cmath>
-#include <mutex>
+#include <limits>
 
 namespace truesky {
 
 namespace {
-
-// libnova keeps each theory's last result in that theory's own static
-// storage, and no theory calls another: one lock a theory lets the Moon and
-// the planets be worked out on different threads at once.
-std::mutex &TheoryLock(Body body)
-{
-    static std::array<std::mutex, 10> locks;
-    return locks[static_cast<std::size_t>(body)];
-}
-
-using HelioTheory = void (*)(double, ln_helio_posn *);
-
-constexpr std::array<HelioTheory, 9> Theories{
-    ln_get_mercury_helio_coords, ln_get_venus_helio_coords,   ln_get_earth_helio_coords,
-    ln_get_mars_helio_coords,    ln_get_jupiter_helio_coords, ln_get_saturn_helio_coords,
-    ln_get_uranus_helio_coords,  ln_get_neptune_helio_coords, ln_get_pluto_helio_coords,
-};
-
-// ELP 2000-82B without its smallest terms. Measured against the whole
-// series every 97 days over 530 years, the direction moves by at most:
-//   below a microradian (geometric places): 0.0012°, at a thirtieth of the
-//     whole series' cost;
-//   below 0.01 microradian (apparent places): 0.00005°, at a twelfth.
-constexpr double LunarTruncation = 1e-6;
-constexpr double ApparentLunarTruncation = 1e-8;
 
 // The step of the difference that gives the Earth's velocity, days. Taken
 // backwards from the instant, it gives the velocity half a step earlier:
@@ -152,29 +119,46 @@ Matrix EclipticOfDate(double tt)
     return product;
 }
 
+// The ecliptic of J2000's axes from the ICRS's.
+const Matrix &EclipticOfJ2000()
+{
+    static const Matrix m = [] {
+        Matrix toEcliptic;
+        eraLtecm(2000.0, toEcliptic.r);
+        return toEcliptic;
+    }();
+    return m;
+}
+
+// A geometric place from the ephemeris, ecliptic of J2000, au: no light
+// time, no aberration, no deflection, on DE431's own axes (the ICRS) and
+// turned by ERFA. Where the library has no place, not a number, so that no
+// zeros pass for one.
+Vector FromEphemeris(Body body, double tt, bool heliocentric)
+{
+    ephemeris::PrepareThread();
+    double place[6] = {};
+    char error[AS_MAXCH] = "";
+    const int32 flags = SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_ICRS | SEFLG_EQUATORIAL | SEFLG_XYZ |
+                        SEFLG_TRUEPOS | SEFLG_NOABERR | SEFLG_NOGDEFL |
+                        (heliocentric ? SEFLG_HELCTR : 0);
+    if (swe_calc(tt, ephemeris::LibraryBody(body), flags, place, error) < 0) {
+        const double nothing = std::numeric_limits<double>::quiet_NaN();
+        return {{nothing, nothing, nothing}};
+    }
+    return Rotated(EclipticOfJ2000(), {{place[0], place[1], place[2]}});
+}
+
 // A heliocentric place of J2000, au.
 Vector Heliocentric(Body planet, double tt)
 {
-    ln_helio_posn place{};
-    {
-        const std::lock_guard held(TheoryLock(planet));
-        Theories[static_cast<std::size_t>(planet)](tt, &place);
-    }
-    Vector v;
-    eraS2p(place.L * ERFA_DD2R, place.B * ERFA_DD2R, place.R, v.p);
-    return v;
+    return FromEphemeris(planet, tt, true);
 }
 
 // The Moon's geocentric place of J2000, au.
-Vector Lunar(double tt, double truncation)
+Vector Lunar(double tt)
 {
-    ln_rect_posn moon{};
-    {
-        const std::lock_guard held(TheoryLock(Body::Moon));
-        ln_get_lunar_geo_posn(tt, &moon, truncation);
-    }
-    const double kilometresPerAu = ERFA_DAU / 1000;
-    return {{moon.X / kilometresPerAu, moon.Y / kilometresPerAu, moon.Z / kilometresPerAu}};
+    return FromEphemeris(Body::Moon, tt, false);
 }
 
 // A geometric geocentric place of J2000, with the Earth's heliocentric one
@@ -182,7 +166,7 @@ Vector Lunar(double tt, double truncation)
 Vector Geocentric(Body body, double tt, const Vector &earth)
 {
     if (body == Body::Moon)
-        return Lunar(tt, LunarTruncation);
+        return Lunar(tt);
     return Minus(Heliocentric(body, tt), earth);
 }
 
@@ -210,7 +194,7 @@ Vector FromPosition(const Position &p)
 }
 
 // The theories' own places.
-class TheoriesThemselves final : public Places {
+class EphemerisItself final : public Places {
 public:
     Position Heliocentric(Body planet, double tt) const override
     {
@@ -219,7 +203,7 @@ public:
     }
     Position Lunar(double tt) const override
     {
-        const Vector v = truesky::Lunar(tt, ApparentLunarTruncation);
+        const Vector v = truesky::Lunar(tt);
         return {v.p[0], v.p[1], v.p[2]};
     }
 };
@@ -328,7 +312,7 @@ Target TargetOf(Body body)
 
 Place Apparent(Target target, Body body, double tt, const Observer &observer)
 {
-    const Seen seen = SeenFrom(target, body, tt, observer, TheoryPlaces());
+    const Seen seen = SeenFrom(target, body, tt, observer, EphemerisPlaces());
     const Vector equatorial = Rotated(observer.toEquator, seen.direction);
     Matrix toEcliptic;
     eraIr(toEcliptic.r);
@@ -371,18 +355,18 @@ double GeocentricLongitude(Body body, double julianDay)
 Place ApparentPlace(Body body, Instant when)
 {
     return Apparent(TargetOf(body), body, when.tt,
-                    ObserverAt(when.tt, Nutation::Included, TheoryPlaces()));
+                    ObserverAt(when.tt, Nutation::Included, EphemerisPlaces()));
 }
 
 Place ApparentSun(Instant when)
 {
     return Apparent(Target::Sun, Body::Earth, when.tt,
-                    ObserverAt(when.tt, Nutation::Included, TheoryPlaces()));
+                    ObserverAt(when.tt, Nutation::Included, EphemerisPlaces()));
 }
 
 std::array<Place, 10> ApparentSkyAt(Instant when)
 {
-    const Observer observer = ObserverAt(when.tt, Nutation::Included, TheoryPlaces());
+    const Observer observer = ObserverAt(when.tt, Nutation::Included, EphemerisPlaces());
     std::array<Place, 10> sky{};
     for (std::size_t i = 0; i < sky.size(); ++i) {
         const auto body = static_cast<Body>(i);
@@ -391,15 +375,15 @@ std::array<Place, 10> ApparentSkyAt(Instant when)
     return sky;
 }
 
-const Places &TheoryPlaces()
+const Places &EphemerisPlaces()
 {
-    static const TheoriesThemselves places;
+    static const EphemerisItself places;
     return places;
 }
 
 void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out)
 {
-    ApparentDirections(bodies, count, when, out, TheoryPlaces());
+    ApparentDirections(bodies, count, when, out, EphemerisPlaces());
 }
 
 void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out,
@@ -430,7 +414,8 @@ Sky SkyAt(double julianDay)
     const Matrix toDate = EclipticOfDate(tt);
     Sky sky;
     const Vector earth = Heliocentric(Body::Earth, tt);
-    for (std::size_t i = 0; i < Theories.size(); ++i) {
+    // The planets, the Earth among them, come before the Moon.
+    for (std::size_t i = 0; i < static_cast<std::size_t>(Body::Moon); ++i) {
         const auto body = static_cast<Body>(i);
         if (body == Body::Earth) {
             sky.heliocentric[i] = Longitude(Rotated(toDate, earth));
@@ -440,8 +425,7 @@ Sky SkyAt(double julianDay)
         sky.heliocentric[i] = Longitude(Rotated(toDate, place));
         sky.geocentric[i] = Longitude(Rotated(toDate, Minus(place, earth)));
     }
-    sky.geocentric[static_cast<std::size_t>(Body::Moon)] =
-        Longitude(Rotated(toDate, Lunar(tt, LunarTruncation)));
+    sky.geocentric[static_cast<std::size_t>(Body::Moon)] = Longitude(Rotated(toDate, Lunar(tt)));
     return sky;
 }
 

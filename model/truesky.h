@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real sky from planetary theories: VSOP87 for the planets, ELP 2000-82B
-// for the Moon and Meeus' series for Pluto, as libnova computes them, all on
-// the ecliptic and equinox of J2000. Every place leaves this adapter on the
-// ecliptic and equinox of the date, brought there by ERFA's precession and
-// nutation, the same way for every body.
+// The real sky from JPL's DE431 ephemeris, as the Swiss Ephemeris reads it
+// from its files (model/ephemerisfiles.h): geometric vectors of every body,
+// Pluto's system included, on DE431's own axes, the ICRS, at the program's
+// own terrestrial time. Everything else is ERFA's, the same way for every
+// body: light time, the Sun's deflection of light, aberration, the long-term
+// precession and the nutation that bring each place to the ecliptic and
+// equinox of the date.
 //
 // Two kinds of place:
 // - geometric, mean ecliptic and equinox of the date: where a body is at the
@@ -19,12 +21,13 @@
 //   these.
 //
 // Angles are in degrees, longitudes and right ascensions in [0, 360).
-// Instants are Julian days in universal time (UT1); the theories run on
-// terrestrial time, TT = UT + ΔT (model/deltat.h).
+// Instants are Julian days in universal time (UT1); the ephemeris runs on
+// terrestrial time, TT = UT + ΔT (model/deltat.h), the program's own ΔT,
+// never the library's.
 //
-// libnova keeps the last result of each theory in static storage, so each
-// theory's calls are serialised here: these functions may be called from
-// any thread, and different theories run on different threads at once.
+// The library keeps its working state per thread: these functions may be
+// called from any thread, and run on all of them at once. Where the files
+// hold no place for an instant, a place is not a number.
 
 #include "model/catalogue.h"
 
@@ -76,7 +79,7 @@ void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Dir
 
 // The geometric places that apparent directions are worked out from, au,
 // on the ecliptic and equinox of J2000, at terrestrial times: the
-// theories' own, or a stand-in that follows them closely and costs less
+// ephemeris' own, or a stand-in that follows it closely
 // (model/placetable.h). Must be callable from any thread.
 using Position = std::array<double, 3>;
 class Places {
@@ -87,7 +90,7 @@ public:
     // Geocentric, of the Moon, as the apparent directions need it.
     virtual Position Lunar(double tt) const = 0;
 };
-const Places &TheoryPlaces();
+const Places &EphemerisPlaces();
 void ApparentDirections(const Body *bodies, std::size_t count, Instant when, Direction *out,
                         const Places &places);
 

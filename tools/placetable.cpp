@@ -60,7 +60,7 @@ int main(int argc, char **argv)
             for (std::size_t b = 0; b < largest.size(); ++b) {
                 const auto planet = static_cast<Body>(b);
                 const double d = Distance(table.Heliocentric(planet, tt),
-                                          truesky::TheoryPlaces().Heliocentric(planet, tt));
+                                          truesky::EphemerisPlaces().Heliocentric(planet, tt));
                 largest[b] = std::max(largest[b], d);
             }
         }

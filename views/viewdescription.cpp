@@ -2,15 +2,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/viewdescription.h"
 
+#include "model/ephemerisfiles.h"
 #include "model/reliableyears.h"
 
 #include <QStringList>
 
+namespace {
+
+// What the ephemeris files on this machine leave of a year, or nothing when
+// they hold it whole.
+QString SourceCaution(int year)
+{
+    const QString folder = QString::fromStdString(ephemeris::Folder());
+    switch (ephemeris::SourceForYear(year)) {
+    case ephemeris::Source::De431:
+        return {};
+    case ephemeris::Source::Analytic:
+        return QStringLiteral("The ephemeris files for %1 are not in %2: the true places come "
+                              "from an analytic theory, good to an arc second or so instead of "
+                              "DE431's thousandth.")
+            .arg(year)
+            .arg(folder);
+    case ephemeris::Source::None:
+        break;
+    }
+    return QStringLiteral("The ephemeris files for %1 are not in %2: there are no true places "
+                          "for that year.")
+        .arg(year)
+        .arg(folder);
+}
+
+} // namespace
+
 QString TrustCaution(int year)
 {
+    const QString source = SourceCaution(year);
     const std::vector<Body> beyond = truesky::BodiesBeyondTheirYears(year);
     if (beyond.empty())
-        return {};
+        return source;
     QStringList names;
     for (const Body body : beyond) {
         const QString name = QString::fromLatin1(BodyName(body).data(),
@@ -20,9 +49,11 @@ QString TrustCaution(int year)
     const QString last = names.takeLast();
     const QString listed =
         names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("In %1 the true places of %2 are not good to a tenth of a degree.")
-        .arg(year)
-        .arg(listed);
+    const QString caution =
+        QStringLiteral("In %1 the true places of %2 are not good to a tenth of a degree.")
+            .arg(year)
+            .arg(listed);
+    return source.isEmpty() ? caution : source + QLatin1Char(' ') + caution;
 }
 
 QString DescribeView(const QString &caption, const ViewSwitches &switches)
