@@ -20,12 +20,12 @@
 // place is geometric: no light time, aberration or nutation. ErrorBound()
 // says how far these directions can stray from the true sky's apparent
 // ones (truesky::ApparentDirections); it was measured, century by century,
-// by tools/roughsky.cpp. In 2000-2099 the bound is 0.0048° for the Moon,
+// by tools/roughsky.cpp. In 2000-2099 the bound is 0.0052° for the Moon,
 // 0.022° to 0.058° for the Sun, Mercury and Venus, and 0.067° (Pluto) to
 // 0.48° (Saturn) for the rest. It grows away from 2000, fastest beyond
 // 3000, past the span the elements were fitted to: in 9900-9999 it is 1.7°
-// to 10° for Venus to Neptune, and 140° for Pluto, whose true place is
-// itself trusted only from 1885 to 2099.
+// to 10° for Venus to Neptune, and 150° for Pluto, whose elements drift
+// furthest.
 //
 // Plain C++, no shared state: callable from any thread.
 

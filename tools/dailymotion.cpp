@@ -7,9 +7,9 @@
 //
 // With --sky, prints instead the largest angle each body's apparent
 // direction turns through in a day, on the sky rather than along the
-// ecliptic: the figures behind the sky motion bounds, which limit how fast
-// two directions can close and an angle from the Sun can change.
-// Usage: heliodial_dailymotion [--sky] [first year] [last year]   (1600 2600)
+// ecliptic, and the most its ecliptic latitude and its angle from the Sun
+// change in a day: the figures behind the other columns of the bounds.
+// Usage: heliodial_dailymotion [--sky] [first year] [last year]   (1601 9999)
 #include "model/dailymotion.h"
 #include "model/catalogue.h"
 #include "model/truesky.h"
@@ -39,7 +39,9 @@ void MeasureSkyMotion(double from, double to)
                                           Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune,
                                           Body::Pluto,   Body::Moon};
     std::array<truesky::Direction, 10> previous{}, current{};
-    std::array<double, 10> most{};
+    std::array<double, 10> most{}, latitude{}, elongation{};
+    const std::size_t sun = static_cast<std::size_t>(Body::Earth);
+    const auto latitudeOf = [](const truesky::Direction &d) { return std::asin(d[2]) * ERFA_DR2D; };
     truesky::ApparentDirections(bodies.data(), bodies.size(), truesky::AtUniversalTime(from),
                                 previous.data());
     for (double day = from + 1; day <= to; day += 1) {
@@ -47,15 +49,27 @@ void MeasureSkyMotion(double from, double to)
                                     current.data());
         for (std::size_t i = 0; i < bodies.size(); ++i) {
             most[i] = std::max(most[i], eraSepp(previous[i].data(), current[i].data()) * ERFA_DR2D);
-            previous[i] = current[i];
+            latitude[i] =
+                std::max(latitude[i], std::fabs(latitudeOf(current[i]) - latitudeOf(previous[i])));
+            if (i != sun) {
+                const double before = eraSepp(previous[i].data(), previous[sun].data());
+                const double after = eraSepp(current[i].data(), current[sun].data());
+                elongation[i] = std::max(elongation[i], std::fabs(after - before) * ERFA_DR2D);
+            }
         }
+        previous = current;
     }
+    std::printf("%-8s %10s %10s %10s   bounds (sky, latitude, elongation)\n", "", "sky", "latitude",
+                "elongation");
     for (std::size_t i = 0; i < bodies.size(); ++i) {
-        const std::string name =
-            bodies[i] == Body::Earth ? "Sun" : std::string(BodyName(bodies[i]));
-        const double bound = truesky::SkyMotionBound(bodies[i]);
-        std::printf("%-8s %.6f  bound %.3f%s\n", name.c_str(), most[i], bound,
-                    most[i] > bound ? "  EXCEEDED" : "");
+        const Body body = bodies[i];
+        const std::string name = body == Body::Earth ? "Sun" : std::string(BodyName(body));
+        const truesky::MotionBound &bound = truesky::MotionBounds[i];
+        const bool exceeded = most[i] > bound.sky || latitude[i] > bound.latitude ||
+                              (i != sun && elongation[i] > bound.elongation);
+        std::printf("%-8s %10.6f %10.6f %10.6f   %.3f %.3f %.3f%s\n", name.c_str(), most[i],
+                    latitude[i], elongation[i], bound.sky, bound.latitude, bound.elongation,
+                    exceeded ? "  EXCEEDED" : "");
     }
 }
 
@@ -68,8 +82,8 @@ int main(int argc, char **argv)
         --argc;
         ++argv;
     }
-    const int firstYear = argc > 1 ? std::atoi(argv[1]) : 1600;
-    const int lastYear = argc > 2 ? std::atoi(argv[2]) : 2600;
+    const int firstYear = argc > 1 ? std::atoi(argv[1]) : 1601;
+    const int lastYear = argc > 2 ? std::atoi(argv[2]) : 9999;
     const auto julianDay = JulianDay;
     if (skyMotion) {
         MeasureSkyMotion(julianDay(firstYear), julianDay(lastYear));

@@ -6,15 +6,13 @@
 // century, then each body's bound table, the measured largest angle times
 // 1.25 rounded up to two figures.
 //
-// The true sky costs a few hundred microseconds a body, so the instants
-// are chosen to find each body's worst within about a quarter of an hour
-// on one core:
+// The true sky costs a few microseconds a body, so the instants are chosen
+// to find each body's worst within about a minute on one core:
 // - the Moon, whose rough series leaves out terms of a week's period and
-//   longer: windows of 90 days sampled every 0.3 day, a window every 3.1
-//   years;
+//   longer: every 0.3 day;
 // - Mercury, Venus, the Sun and Mars, whose errors swell near the Earth:
-//   every 7.13 days;
-// - Jupiter to Pluto, whose directions turn slowly: every 19.7 days.
+//   every 2.37 days;
+// - Jupiter to Pluto, whose directions turn slowly: every 6.57 days.
 // The odd steps keep the samples from keeping step with any period.
 //
 // Usage: heliodial_roughsky [first century] [last century]   (1600 9900)
@@ -104,12 +102,11 @@ int main(int argc, char **argv)
         const double start = J2000 + (century - 2000) * DaysPerYear;
         const double end = start + 100 * DaysPerYear;
         std::array<Worst, 10> worst{};
-        for (double window = start + 0.1379; window < end; window += 3.1 * DaysPerYear)
-            for (double tt = window; tt < std::min(window + 90, end); tt += 0.3)
-                Sample(moon, tt, worst);
-        for (double tt = start + 1.713; tt < end; tt += 7.13)
+        for (double tt = start + 0.1379; tt < end; tt += 0.3)
+            Sample(moon, tt, worst);
+        for (double tt = start + 1.713; tt < end; tt += 2.37)
             Sample(inner, tt, worst);
-        for (double tt = start + 4.57; tt < end; tt += 19.7)
+        for (double tt = start + 4.57; tt < end; tt += 6.57)
             Sample(outer, tt, worst);
         centuries.push_back(century);
         measured.push_back(worst);
