@@ -291,16 +291,22 @@ private slots:
         const double decOff = place.declination - declination;
         planetWorst[std::size_t(body)].note(raOff * std::cos(declination * Pi / 180), row);
         planetWorst[std::size_t(body)].note(decOff, row);
-        // One second of time in right ascension, and as much in declination.
-        const double second = 15.0 / 3600;
-        QVERIFY2(std::fabs(raOff) <= second,
-                 qPrintable(QStringLiteral("right ascension %1 s").arg(raOff * 240)));
-        QVERIFY2(std::fabs(decOff) <= second,
+        // On DE431 the planets agree with JPL's other ephemerides to a few
+        // hundredths of an arc second, and the figures are given to 0.04" or
+        // better: 0.2" on the sky. DE405's Pluto, fitted to fewer years of
+        // observations, lies up to half an arc second from DE431's.
+        const double arcsecond = 1.0 / 3600;
+        const double tolerance = (Body(body) == Body::Pluto ? 0.6 : 0.2) * arcsecond;
+        const double raOnSky = raOff * std::cos(declination * Pi / 180);
+        QVERIFY2(std::fabs(raOnSky) <= tolerance,
+                 qPrintable(QStringLiteral("right ascension %1\"").arg(raOnSky * 3600)));
+        QVERIFY2(std::fabs(decOff) <= tolerance,
                  qPrintable(QStringLiteral("declination %1\"").arg(decOff * 3600)));
         if (!std::isnan(longitude)) {
             const double off = Difference(place.longitude, longitude);
             planetWorst[std::size_t(body)].note(off, row);
-            QVERIFY2(std::fabs(off) <= 0.005, qPrintable(QStringLiteral("longitude %1").arg(off)));
+            QVERIFY2(std::fabs(off) <= tolerance,
+                     qPrintable(QStringLiteral("longitude %1\"").arg(off * 3600)));
         }
     }
 

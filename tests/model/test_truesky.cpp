@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Heliodial developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/catalogue.h"
+#include "model/ephemerisfiles.h"
 #include "model/planet.h"
 #include "model/truesky.h"
 
@@ -30,6 +31,15 @@ double Apart(double a, double b)
 class TestTrueSky : public QObject {
     Q_OBJECT
 private slots:
+    // Debian's three data packages hold DE431 for every body over the whole
+    // calendar, each century's first and last day.
+    void theFilesHoldTheWholeCalendar()
+    {
+        for (int year = 1601; year <= 9999; year += 100)
+            QCOMPARE(int(ephemeris::SourceForYear(year)), int(ephemeris::Source::De431));
+        QCOMPARE(int(ephemeris::SourceForYear(9999)), int(ephemeris::Source::De431));
+    }
+
     void theEpochIsTheJulianDayOfItsMidnight()
     {
         // 1 January 2000, 12 h is the Julian day 2451545 by definition.
