@@ -154,6 +154,8 @@ std::string Description(const Event &event)
     if (event.approximate)
         description += "\nApproximate: outside the years in which the places of these bodies "
                        "hold to a tenth of a degree.";
+    description += "\nTime uncertain by \u00b1" + UncertaintyText(event.uncertainty) +
+                   " s (the Earth's clock, \u0394T).";
     return description;
 }
 
@@ -197,6 +199,7 @@ std::size_t BodiesWidth(const skyevents::Search &search)
 constexpr std::size_t InstantWidth = 17;    // 2020-12-21T18:20Z
 constexpr std::size_t SeparationWidth = 10; // "Separation"
 constexpr std::size_t FromSunWidth = 8;     // "From Sun"
+constexpr std::size_t UncertaintyWidth = 7; // "\u00b1 s UT", "\u00b126677"
 
 } // namespace
 
@@ -278,12 +281,24 @@ std::string BodiesText(skyevents::Bodies bodies, std::string_view separator)
     return text;
 }
 
+std::string UncertaintyText(double seconds)
+{
+    // Two figures are all ΔT's uncertainty is known to.
+    if (!(seconds >= 0) || !std::isfinite(seconds))
+        return {};
+    if (seconds < 10)
+        return Fixed(seconds, 1);
+    return Fixed(std::round(seconds), 0);
+}
+
 std::string CsvRow(const Event &event)
 {
-    // None of the fields can hold a comma or a quote: no quoting needed.
+    // None of the fields can hold a comma or a quote: no quoting needed; the
+    // uncertainty is written without a thousands separator.
     return InstantText(event.julianDay) + "," + std::string(skyevents::KindName(event.kind)) + "," +
            BodiesText(event.bodies, "+") + "," + Angle(event.separation, 3) + "," +
-           Angle(Elongation(event), 2) + "," + std::string(skyevents::DetailName(event.detail));
+           Angle(Elongation(event), 2) + "," + std::string(skyevents::DetailName(event.detail)) +
+           "," + UncertaintyText(event.uncertainty);
 }
 
 std::string Summary(const Event &event)
@@ -401,7 +416,7 @@ void EventWriter::begin()
             << IcsFolded("METHOD:PUBLISH") << IcsFolded("X-WR-CALNAME:Sky events");
         break;
     case Format::Text:
-        textLine("UTC", "Event", "Bodies", "Separation", "From Sun", "Notes");
+        textLine("UTC", "Event", "Bodies", "Separation", "From Sun", "\u00b1 s UT", "Notes");
         break;
     }
 }
@@ -452,12 +467,13 @@ void EventWriter::writeText(const Event &event)
     const std::string fromSun =
         std::isfinite(elongation) ? Fixed(elongation, 1) + std::string(Degree) : std::string{};
     textLine(InstantText(event.julianDay), Title(event), BodiesText(event.bodies, ", "), separation,
-             fromSun, Notes(event));
+             fromSun, "\u00b1" + UncertaintyText(event.uncertainty), Notes(event));
 }
 
 void EventWriter::textLine(std::string_view instant, std::string_view event,
                            std::string_view bodies, std::string_view separation,
-                           std::string_view fromSun, std::string_view notes)
+                           std::string_view fromSun, std::string_view uncertainty,
+                           std::string_view notes)
 {
     std::string line;
     PadRight(line, instant, InstantWidth);
@@ -469,6 +485,8 @@ void EventWriter::textLine(std::string_view instant, std::string_view event,
     PadLeft(line, separation, SeparationWidth);
     line += "  ";
     PadLeft(line, fromSun, FromSunWidth);
+    line += "  ";
+    PadLeft(line, uncertainty, UncertaintyWidth);
     line += "  ";
     line += notes;
     line.erase(line.find_last_not_of(' ') + 1);

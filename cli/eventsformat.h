@@ -20,7 +20,11 @@ namespace eventscli {
 
 // The first line of the CSV output.
 inline constexpr std::string_view CsvHeader =
-    "utc,kind,bodies,separation_deg,elongation_deg,detail";
+    "utc,kind,bodies,separation_deg,elongation_deg,detail,uncertainty_s";
+
+// "0.2", "107", "1143": an event's uncertainty in seconds, as the CSV, the
+// text and the descriptions give it.
+std::string UncertaintyText(double seconds);
 
 // "2020-12-21T18:20Z": the instant rounded to the nearest minute.
 std::string InstantText(double julianDay);
@@ -80,7 +84,8 @@ private:
     void writeIcs(const skyevents::Event &event);
     void writeText(const skyevents::Event &event);
     void textLine(std::string_view instant, std::string_view event, std::string_view bodies,
-                  std::string_view separation, std::string_view fromSun, std::string_view notes);
+                  std::string_view separation, std::string_view fromSun,
+                  std::string_view uncertainty, std::string_view notes);
 
     std::ostream &out;
     Format format;

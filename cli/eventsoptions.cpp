@@ -474,7 +474,7 @@ elongations and the Moon's phases.
 
 Days run from 1601-01-01 to 10000-01-01. Options take their value after a
 space or an equals sign (--from=2026-01-01).
-CSV columns: utc,kind,bodies,separation_deg,elongation_deg,detail
+CSV columns: utc,kind,bodies,separation_deg,elongation_deg,detail,uncertainty_s
 Exit status: 0 when the search ran, 1 when it failed or the output could not
 be written, 2 when an argument is wrong.
 )";

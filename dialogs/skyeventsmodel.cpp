@@ -169,5 +169,7 @@ QString SkyEventsModel::facts(int row) const
     const QString fromSun = text(e, FromSunColumn);
     if (!fromSun.isEmpty())
         facts += QStringLiteral("; ") + fromSun + QStringLiteral(" from the Sun");
-    return facts + QStringLiteral("; ") + Visibility(e);
+    return facts + QStringLiteral("; ") + Visibility(e) +
+           QStringLiteral("; the time uncertain by \u00b1%1 s")
+               .arg(QString::fromStdString(eventscli::UncertaintyText(e.uncertainty)));
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/skyevents.h"
 
+#include "model/deltat.h"
+
 #include "model/brent.h"
 #include "model/dailymotion.h"
 #include "model/eventsky.h"
@@ -287,6 +289,7 @@ Event Finish(Event event, double julianDay, const SkyDirections &sky)
         approximate = approximate || !truesky::ReliableYears(body).contains(year);
     }
     event.approximate = approximate;
+    event.uncertainty = deltat::Uncertainty(deltat::DecimalYear(event.julianDay));
     return event;
 }
 

@@ -102,6 +102,10 @@ struct Event {
     // The instant lies outside the years in which one of the bodies' true
     // places is good to a tenth of a degree (model/reliableyears.h).
     bool approximate = false;
+    // The standard uncertainty of the instant in universal time, seconds.
+    // A geocentric event happens at a fixed terrestrial time, so its
+    // universal time is exactly as uncertain as ΔT (model/deltat.h).
+    double uncertainty = 0;
 };
 
 // The calendar's ends: 1 January 1601 and 1 January 10000, 0 h UT.

@@ -313,7 +313,9 @@ private slots:
     void csvRows()
     {
         std::vector<Event> events{Conjunction()};
+        events.front().uncertainty = 0.19;
         events.push_back(OneBody(Kind::Opposition, Body::Mars, 177.0049));
+        events.back().uncertainty = 12.5; // whole seconds from 10 on
         events.push_back(
             OneBody(Kind::GreatestElongation, Body::Mercury, 18.2049, skyevents::Detail::East));
         events.push_back(
@@ -321,6 +323,7 @@ private slots:
         Event full = OneBody(Kind::FullMoon, Body::Moon, 179.4);
         full.tooNearTheSun = true; // notes are not CSV columns
         full.approximate = true;
+        full.uncertainty = 483.2;
         events.push_back(full);
         Event moon = OneBody(Kind::Conjunction, Body::Moon, 12);
         moon.bodies |= skyevents::BodyBit(Body::Mercury);
@@ -330,14 +333,14 @@ private slots:
         std::ostringstream out;
         out.imbue(std::locale(std::locale::classic(), new CommaPoint));
         const std::string csv = Written(Format::Csv, events);
-        QCOMPARE(Q(csv),
-                 QStringLiteral("utc,kind,bodies,separation_deg,elongation_deg,detail\n"
-                                "2020-12-21T18:20Z,conjunction,Jupiter+Saturn,0.102,,\n"
-                                "2020-10-13T12:00Z,opposition,Mars,,177.00,\n"
-                                "2020-10-13T12:00Z,greatest-elongation,Mercury,,18.20,east\n"
-                                "2020-10-13T12:00Z,conjunction-sun,Venus,,0.49,inferior\n"
-                                "2020-10-13T12:00Z,full-moon,Moon,,,\n"
-                                "2020-10-13T12:00Z,conjunction,Mercury+Moon,0.000,,\n"));
+        QCOMPARE(Q(csv), QStringLiteral(
+                             "utc,kind,bodies,separation_deg,elongation_deg,detail,uncertainty_s\n"
+                             "2020-12-21T18:20Z,conjunction,Jupiter+Saturn,0.102,,,0.2\n"
+                             "2020-10-13T12:00Z,opposition,Mars,,177.00,,13\n"
+                             "2020-10-13T12:00Z,greatest-elongation,Mercury,,18.20,east,0.0\n"
+                             "2020-10-13T12:00Z,conjunction-sun,Venus,,0.49,inferior,0.0\n"
+                             "2020-10-13T12:00Z,full-moon,Moon,,,,483\n"
+                             "2020-10-13T12:00Z,conjunction,Mercury+Moon,0.000,,,0.0\n"));
     }
 
     void csvIgnoresTheLocale()
@@ -346,10 +349,13 @@ private slots:
             std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
         std::ostringstream out;
         eventscli::EventWriter writer(out, Format::Csv, {}, {});
-        writer.write({Conjunction()});
+        Event far = Conjunction();
+        far.uncertainty = 1143.3; // no thousands separator
+        writer.write({Conjunction(), far});
         std::locale::global(previous);
         QCOMPARE(Q(out.str()),
-                 QStringLiteral("2020-12-21T18:20Z,conjunction,Jupiter+Saturn,0.102,,\n"));
+                 QStringLiteral("2020-12-21T18:20Z,conjunction,Jupiter+Saturn,0.102,,,0.0\n"
+                                "2020-12-21T18:20Z,conjunction,Jupiter+Saturn,0.102,,,1143\n"));
     }
 
     void instantsToTheNearestMinute()
@@ -558,9 +564,10 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QStringList lines = run.out.split('\n');
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], "utc,kind,bodies,separation_deg,elongation_deg,detail");
+        QCOMPARE(lines[0], "utc,kind,bodies,separation_deg,elongation_deg,detail,uncertainty_s");
+        // ΔT was known to 0.2 s in 2020 (the U.S. Naval Observatory).
         QVERIFY2(QRegularExpression("^2020-12-21T\\d\\d:\\d\\dZ,conjunction,Jupiter\\+Saturn,"
-                                    "0\\.10\\d,,$")
+                                    "0\\.10\\d,,,0\\.[12]$")
                      .match(lines[1])
                      .hasMatch(),
                  qPrintable(lines[1]));
@@ -573,7 +580,7 @@ private slots:
         // the total eclipse, 14 December 2020 at 16:17 UT, as almanacs give them.
         Run run = Program({"--next", "full-moon", "--from", "2020-12-01"});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(QRegularExpression("\n2020-12-30T03:2[789]Z,full-moon,Moon,,,\n$")
+        QVERIFY2(QRegularExpression("\n2020-12-30T03:2[789]Z,full-moon,Moon,,,,0\\.[12]\n$")
                      .match(run.out)
                      .hasMatch(),
                  qPrintable(run.out));

@@ -432,7 +432,14 @@ private slots:
         QCOMPARE(lines.front(), QString::fromLatin1(eventscli::CsvHeader.data()));
         for (int row = 0; row < rows; ++row) {
             const QStringList fields = lines[row + 1].split(QLatin1Char(','));
-            QCOMPARE(fields.size(), 6);
+            QCOMPARE(fields.size(), 7);
+            // The time's uncertainty, also in the row's tooltip.
+            QVERIFY(!fields[6].isEmpty());
+            QVERIFY(table.index(row, 0)
+                        .data(Qt::ToolTipRole)
+                        .toString()
+                        .endsWith(QStringLiteral("; the time uncertain by \u00b1") + fields[6] +
+                                  QStringLiteral(" s")));
             QCOMPARE(fields[0], AsCsvInstant(table.index(row, 1).data().toString()));
             const QString separation =
                 table.index(row, SkyEventsModel::SeparationColumn).data().toString();
