@@ -725,8 +725,8 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
                          }});
     }
 
-    // The Moon's tasks and the others taken in turn, so that two threads
-    // mostly wait on different theories.
+    // The Moon's tasks, the longest, and the others taken in turn, so that
+    // the cores finish together.
     std::stable_partition(tasks.begin(), tasks.end(), [](const Task &t) { return t.lunar; });
     const auto others =
         std::find_if(tasks.begin(), tasks.end(), [](const Task &t) { return !t.lunar; });
@@ -765,21 +765,14 @@ std::vector<std::vector<Event>> Run(const std::vector<Task> &tasks)
     return results;
 }
 
-// Every event whose minute lies in [from, to), in time order; empty when
-// cancelled on the way, so that nothing half-found is kept.
-std::vector<Event> FindInStretch(const Search &search, double from, double to,
-                                 const Progress *progress, PlaceTable &places, bool &cancelled)
+// What one stretch's tasks found, brought into time order: every event
+// whose minute lies in [from, to), once.
+std::vector<Event> Merged(std::vector<std::vector<Event>>::iterator first,
+                          std::vector<std::vector<Event>>::iterator last, double from, double to)
 {
-    // The table's nodes far from this stretch are not wanted again.
-    places.forget(truesky::AtUniversalTime(from - TableReach).tt,
-                  truesky::AtUniversalTime(to + TableReach).tt);
     std::vector<Event> found;
-    for (std::vector<Event> &events : Run(TasksOf(search, from, to, progress, places)))
-        found.insert(found.end(), events.begin(), events.end());
-    if (progress && progress->cancel.load()) {
-        cancelled = true;
-        return {};
-    }
+    for (auto events = first; events != last; ++events)
+        found.insert(found.end(), events->begin(), events->end());
     std::erase_if(found, [&](const Event &e) { return e.julianDay < from || e.julianDay >= to; });
     std::sort(found.begin(), found.end(), Before);
     // Two brackets can lead to the same extreme, which then comes out the
@@ -791,6 +784,52 @@ std::vector<Event> FindInStretch(const Search &search, double from, double to,
                             }),
                 found.end());
     return found;
+}
+
+// The events of several consecutive stretches, each in time order, worked
+// out together on every core: the stretches' tasks share one pool, so a
+// search of one heavy kind keeps every core busy too. Each stretch's events
+// depend on nothing but the stretch, so they are the same on any number of
+// threads. Empty when cancelled on the way, so that nothing half-found is
+// kept.
+std::vector<std::vector<Event>> FindInStretches(const Search &search,
+                                                const std::vector<std::pair<double, double>> &spans,
+                                                const Progress *progress, PlaceTable &places,
+                                                bool &cancelled)
+{
+    // The table's nodes far from these stretches are not wanted again.
+    places.forget(truesky::AtUniversalTime(spans.front().first - TableReach).tt,
+                  truesky::AtUniversalTime(spans.back().second + TableReach).tt);
+    std::vector<Task> tasks;
+    std::vector<std::size_t> ends;
+    for (const auto &[from, to] : spans) {
+        std::vector<Task> some = TasksOf(search, from, to, progress, places);
+        tasks.insert(tasks.end(), std::make_move_iterator(some.begin()),
+                     std::make_move_iterator(some.end()));
+        ends.push_back(tasks.size());
+    }
+    std::vector<std::vector<Event>> results = Run(tasks);
+    if (progress && progress->cancel.load()) {
+        cancelled = true;
+        return {};
+    }
+    std::vector<std::vector<Event>> stretches;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        stretches.push_back(Merged(results.begin() + static_cast<std::ptrdiff_t>(begin),
+                                   results.begin() + static_cast<std::ptrdiff_t>(ends[i]),
+                                   spans[i].first, spans[i].second));
+        begin = ends[i];
+    }
+    return stretches;
+}
+
+std::vector<Event> FindInStretch(const Search &search, double from, double to,
+                                 const Progress *progress, PlaceTable &places, bool &cancelled)
+{
+    std::vector<std::vector<Event>> found =
+        FindInStretches(search, {{from, to}}, progress, places, cancelled);
+    return found.empty() ? std::vector<Event>{} : std::move(found.front());
 }
 
 // A year's stretch: long enough that the margins cost little, short enough
@@ -858,19 +897,28 @@ Found FindEvents(const Search &search, Progress *progress, const Sink &sink)
         return {{}, Status::Invalid};
     Found found;
     PlaceTable places;
-    for (double start = search.from; start < search.to; start += StretchDays) {
-        const double end = std::min(start + StretchDays, search.to);
+    // As many stretches at once as there are cores, handed over in order.
+    const std::size_t together = std::max(1u, std::thread::hardware_concurrency());
+    for (double start = search.from; start < search.to;) {
+        std::vector<std::pair<double, double>> spans;
+        for (; start < search.to && spans.size() < together; start += StretchDays)
+            spans.emplace_back(start, std::min(start + StretchDays, search.to));
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(search, start, end, progress, places, cancelled);
+        std::vector<std::vector<Event>> batches =
+            FindInStretches(search, spans, progress, places, cancelled);
         if (cancelled) {
             found.status = Status::Cancelled;
             return found;
         }
-        found.events.insert(found.events.end(), batch.begin(), batch.end());
-        if (sink && !batch.empty())
-            sink(batch);
-        if (progress)
-            progress->fraction.store((end - search.from) / (search.to - search.from));
+        for (std::size_t i = 0; i < batches.size(); ++i) {
+            const std::vector<Event> &batch = batches[i];
+            found.events.insert(found.events.end(), batch.begin(), batch.end());
+            if (sink && !batch.empty())
+                sink(batch);
+            if (progress)
+                progress->fraction.store((spans[i].second - search.from) /
+                                         (search.to - search.from));
+        }
     }
     return found;
 }

@@ -228,6 +228,34 @@ private slots:
         }
     }
 
+    // Several years are worked out at once on every core; what comes out,
+    // batch by batch, is what each year alone finds, in the same order.
+    void yearsTogetherAsYearByYear()
+    {
+        const double from = JulianDay(2031, 3, 5);
+        const Search whole =
+            Between(from, from + 5 * 366 + 17, AllKinds & ~KindBit(Kind::Gathering));
+        std::vector<std::vector<Event>> batches;
+        const Found all = FindEvents(
+            whole, nullptr, [&](const std::vector<Event> &batch) { batches.push_back(batch); });
+        QCOMPARE(batches.size(), std::size_t(6));
+        std::size_t next = 0;
+        for (std::size_t year = 0; year < batches.size(); ++year) {
+            Search one = whole;
+            one.from = from + 366.0 * double(year);
+            one.to = std::min(one.from + 366, whole.to);
+            const Found alone = FindEvents(one);
+            QCOMPARE(batches[year].size(), alone.events.size());
+            for (std::size_t i = 0; i < alone.events.size(); ++i, ++next) {
+                QCOMPARE(batches[year][i].julianDay, alone.events[i].julianDay);
+                QCOMPARE(batches[year][i].kind, alone.events[i].kind);
+                QCOMPARE(batches[year][i].bodies, alone.events[i].bodies);
+                QCOMPARE(all.events[next].julianDay, alone.events[i].julianDay);
+            }
+        }
+        QCOMPARE(next, all.events.size());
+    }
+
     // The next and the previous event are the first and the last a range
     // finds, however far away: the next conjunction of Jupiter and Saturn
     // after 2021 is that of November 2040, the one before 2020 that of May
