@@ -109,8 +109,8 @@ void StatsTable::showSource(bool truePositions, const QString &untrusted) const
         truePositions
             ? QStringLiteral("Figures of the true positions: geocentric angle and right ascension "
                              "are apparent places of the date, with light time, aberration and "
-                             "nutation, as almanacs print them; the planets from VSOP87, the "
-                             "Moon from ELP 2000-82B, Pluto from Meeus' series.")
+                             "nutation, as almanacs print them; every body from JPL's DE431 "
+                             "ephemeris.")
             : QStringLiteral("Figures of the classic model: circular orbits at "
                              "constant speed from 1 January 2002.");
     if (truePositions && !untrusted.isEmpty())

@@ -254,6 +254,7 @@ private slots:
         QCOMPARE(cell(3, Body::Mercury), QStringLiteral("16:01"));
         QCOMPARE(cell(3, Body::Moon), QStringLiteral("15:52"));
         QVERIFY(sourceNote().contains(QStringLiteral("apparent places of the date")));
+        QVERIFY(sourceNote().contains(QStringLiteral("every body from JPL's DE431 ephemeris")));
         // All ten bodies are trusted in 2026.
         QVERIFY(!sourceNote().contains(QStringLiteral("not good")));
         QVERIFY(!viewDescription().contains(QStringLiteral("not good")));
