@@ -38,13 +38,15 @@ int Run(const eventscli::Options &options)
         break;
     default:
         // Each batch goes out as soon as it is found, so that a long search
-        // shows its first events at once; a reader that has gone stops it.
-        found = skyevents::FindEvents(options.search, &progress,
-                                      [&](const std::vector<skyevents::Event> &events) {
-                                          writer.write(events);
-                                          if (!std::cout.flush())
-                                              progress.cancel = true;
-                                      });
+        // shows its first events at once, and is kept no longer, so that the
+        // whole calendar takes no more memory than a year; a reader that has
+        // gone stops it.
+        found.status = skyevents::StreamEvents(options.search, &progress,
+                                               [&](const std::vector<skyevents::Event> &events) {
+                                                   writer.write(events);
+                                                   if (!std::cout.flush())
+                                                       progress.cancel = true;
+                                               });
         break;
     }
     if (found.status == skyevents::Status::Invalid) {

@@ -891,11 +891,10 @@ std::optional<std::string_view> Invalid(const Search &search)
     return std::nullopt;
 }
 
-Found FindEvents(const Search &search, Progress *progress, const Sink &sink)
+Status StreamEvents(const Search &search, Progress *progress, const Sink &sink)
 {
     if (Invalid(search))
-        return {{}, Status::Invalid};
-    Found found;
+        return Status::Invalid;
     PlaceTable places;
     // As many stretches at once as there are cores, handed over in order.
     const std::size_t together = std::max(1u, std::thread::hardware_concurrency());
@@ -904,22 +903,29 @@ Found FindEvents(const Search &search, Progress *progress, const Sink &sink)
         for (; start < search.to && spans.size() < together; start += StretchDays)
             spans.emplace_back(start, std::min(start + StretchDays, search.to));
         bool cancelled = false;
-        std::vector<std::vector<Event>> batches =
+        const std::vector<std::vector<Event>> batches =
             FindInStretches(search, spans, progress, places, cancelled);
-        if (cancelled) {
-            found.status = Status::Cancelled;
-            return found;
-        }
+        if (cancelled)
+            return Status::Cancelled;
         for (std::size_t i = 0; i < batches.size(); ++i) {
-            const std::vector<Event> &batch = batches[i];
-            found.events.insert(found.events.end(), batch.begin(), batch.end());
-            if (sink && !batch.empty())
-                sink(batch);
+            if (sink && !batches[i].empty())
+                sink(batches[i]);
             if (progress)
                 progress->fraction.store((spans[i].second - search.from) /
                                          (search.to - search.from));
         }
     }
+    return Status::Complete;
+}
+
+Found FindEvents(const Search &search, Progress *progress, const Sink &sink)
+{
+    Found found;
+    found.status = StreamEvents(search, progress, [&](const std::vector<Event> &batch) {
+        found.events.insert(found.events.end(), batch.begin(), batch.end());
+        if (sink)
+            sink(batch);
+    });
     return found;
 }
 

@@ -153,6 +153,10 @@ using Sink = std::function<void(const std::vector<Event> &)>;
 // the events found before it stopped, each of them whole.
 Found FindEvents(const Search &search, Progress *progress = nullptr, const Sink &sink = {});
 
+// As FindEvents, but keeping nothing: every batch goes to the sink alone,
+// so that a search over the whole calendar runs in flat memory.
+Status StreamEvents(const Search &search, Progress *progress, const Sink &sink);
+
 // The first event of the chosen kinds at or after `search.from`, however
 // far ahead, up to the calendar's end; `search.to` is not read. Found holds
 // one event or none.

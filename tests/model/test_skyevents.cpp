@@ -254,6 +254,16 @@ private slots:
             }
         }
         QCOMPARE(next, all.events.size());
+        // Streamed without being kept, the same batches.
+        std::size_t batch = 0;
+        const Status streamed = StreamEvents(whole, nullptr, [&](const std::vector<Event> &events) {
+            QVERIFY(batch < batches.size());
+            QCOMPARE(events.size(), batches[batch].size());
+            QCOMPARE(events.back().julianDay, batches[batch].back().julianDay);
+            ++batch;
+        });
+        QCOMPARE(streamed, Status::Complete);
+        QCOMPARE(batch, batches.size());
     }
 
     // The next and the previous event are the first and the last a range
