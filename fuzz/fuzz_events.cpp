@@ -130,8 +130,11 @@ void CheckOutput(const std::vector<Event> &events, const skyevents::Search &sear
         for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
              start = end + 1, ++lines) {
             const std::string_view line(text.data() + start, end - start);
-            if (format == eventscli::Format::Csv)
-                Check(std::count(line.begin(), line.end(), ',') == 5);
+            if (format == eventscli::Format::Csv) {
+                // Seven columns, the last, the time's uncertainty, never empty.
+                Check(std::count(line.begin(), line.end(), ',') == 6);
+                Check(!line.ends_with(','));
+            }
             if (format == eventscli::Format::Ics) {
                 Check(line.ends_with('\r') && line.size() <= 76);
                 vevents += line == "BEGIN:VEVENT\r";

@@ -83,10 +83,15 @@ const std::string &Folder()
 
 void PrepareThread()
 {
-    thread_local const bool prepared = [] {
-        swe_set_ephe_path(Folder().c_str());
-        return true;
-    }();
+    // The open files and their buffers are the thread's own: closed when
+    // the thread ends, or every worker that ends would leave them behind.
+    struct Prepared {
+        Prepared() { swe_set_ephe_path(Folder().c_str()); }
+        ~Prepared() { swe_close(); }
+        Prepared(const Prepared &) = delete;
+        Prepared &operator=(const Prepared &) = delete;
+    };
+    thread_local const Prepared prepared;
     (void)prepared;
 }
 

@@ -24,7 +24,8 @@ namespace ephemeris {
 // itself the library would look in the current one first.
 const std::string &Folder();
 
-// Gives the library the folder in the calling thread, once a thread.
+// Gives the library the folder in the calling thread, once a thread, and
+// has it close its files when the thread ends.
 void PrepareThread();
 
 // The library's number for a body; the Earth's is the Earth itself.
