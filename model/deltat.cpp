@@ -83,10 +83,15 @@ static_assert(Tabulated.back().year == 2030, "every row of the table is filled i
 constexpr double FirstTabulated = Tabulated.front().year;
 constexpr double LastTabulated = Tabulated.back().year;
 
+// 1 January 2000, 0 h is the Julian day 2451544.5; a mean Gregorian year
+// has 365.2425 days.
+constexpr double JulianDay2000 = 2451544.5;
+constexpr double DaysPerYear = 365.2425;
+
 // The Julian day of universal time at a decimal year.
 double JulianDayOf(double year)
 {
-    return 2451544.5 + (year - 2000) * 365.2425;
+    return JulianDay2000 + (year - 2000) * DaysPerYear;
 }
 
 // The long-term model on either side of the table: the ephemeris library's
@@ -185,9 +190,7 @@ constexpr double RandomWalkSeconds = 37.5;
 
 double DecimalYear(double julianDay)
 {
-    // 1 January 2000, 0 h is the Julian day 2451544.5; a mean Gregorian
-    // year has 365.2425 days.
-    return 2000 + (julianDay - 2451544.5) / 365.2425;
+    return 2000 + (julianDay - JulianDay2000) / DaysPerYear;
 }
 
 double Seconds(double year)

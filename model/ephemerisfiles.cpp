@@ -47,19 +47,27 @@ Source Worse(Source a, Source b)
 
 using Table = std::array<std::array<Source, 10>, Centuries>;
 
-// The files hold 600 years each, starting at a century: a century's first
-// and last day tell what it is made of.
+// The files hold 600 years each, from 1200, 1800, 2400 and so on, and the
+// library's own theory ends with one, in 3000: a file's first and last day
+// in the calendar tell what each of its centuries is made of.
+constexpr int FileYears = 600;
+
 Table Measured()
 {
     PrepareThread();
     Table table{};
-    for (std::size_t c = 0; c < Centuries; ++c) {
-        const int first = static_cast<int>(FirstCentury + c) * 100;
-        const double start = NewYear(first), end = NewYear(first + 100) - 1;
+    for (int century = FirstCentury; century <= LastCentury;) {
+        const int fileStart = century * 100 / FileYears * FileYears;
+        const int first = std::max(fileStart / 100, FirstCentury);
+        const int last = std::min((fileStart + FileYears) / 100 - 1, LastCentury);
+        const double start = NewYear(first * 100), end = NewYear((last + 1) * 100) - 1;
         for (std::size_t b = 0; b < 10; ++b) {
             const auto body = static_cast<Body>(b);
-            table[c][b] = Worse(Asked(body, start), Asked(body, end));
+            const Source source = Worse(Asked(body, start), Asked(body, end));
+            for (int c = first; c <= last; ++c)
+                table[static_cast<std::size_t>(c - FirstCentury)][b] = source;
         }
+        century = last + 1;
     }
     return table;
 }

@@ -95,12 +95,21 @@ double Epoch(double tt)
     return eraEpj(tt, 0);
 }
 
-// The ICRS's axes from the ecliptic of J2000's.
+// The ecliptic of J2000's axes from the ICRS's, and back.
+const Matrix &EclipticOfJ2000()
+{
+    static const Matrix m = [] {
+        Matrix toEcliptic;
+        eraLtecm(2000.0, toEcliptic.r);
+        return toEcliptic;
+    }();
+    return m;
+}
+
 const Matrix &EquatorialOfJ2000()
 {
     static const Matrix m = [] {
-        Matrix toEcliptic, fromEcliptic;
-        eraLtecm(2000.0, toEcliptic.r);
+        Matrix toEcliptic = EclipticOfJ2000(), fromEcliptic;
         eraTr(toEcliptic.r, fromEcliptic.r);
         return fromEcliptic;
     }();
@@ -117,17 +126,6 @@ Matrix EclipticOfDate(double tt)
     eraLtecm(Epoch(tt), toDate.r);
     eraRxr(toDate.r, fromJ2000.r, product.r);
     return product;
-}
-
-// The ecliptic of J2000's axes from the ICRS's.
-const Matrix &EclipticOfJ2000()
-{
-    static const Matrix m = [] {
-        Matrix toEcliptic;
-        eraLtecm(2000.0, toEcliptic.r);
-        return toEcliptic;
-    }();
-    return m;
 }
 
 // A geometric place from the ephemeris, ecliptic of J2000, au: no light
