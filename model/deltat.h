@@ -3,7 +3,7 @@
 #pragma once
 
 // ΔT = TT − UT1: how far the Earth's clock, which follows its slowing and
-// wavering rotation, lags the uniform time the planetary theories run on.
+// wavering rotation, lags the uniform time the ephemeris runs on.
 //
 // Measured values where there are measurements, a published long-term model
 // beyond them, joined without a jump (deltat.cpp names the sources).

@@ -25,7 +25,7 @@ using SkyDirections = std::array<Direction, 10>;
 inline constexpr Bodies SunBit = BodyBit(Body::Earth);
 
 // The bodies whose bits are set, into their slots. The exact directions
-// are worked out from the places given: the theories' own, or a table of
+// are worked out from the places given: the ephemeris' own, or a table of
 // them (model/placetable.h).
 void RoughDirections(Bodies bodies, double julianDay, SkyDirections &out);
 void ExactDirections(Bodies bodies, double julianDay, SkyDirections &out,

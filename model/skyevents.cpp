@@ -645,7 +645,7 @@ bool Chosen(const Search &search, Kind kind)
 // One piece of a stretch's work: a track for some bodies, writing what it
 // finds into its own list.
 struct Task {
-    bool lunar; // needs the Moon's theory
+    bool lunar; // follows the Moon, the longest of the tasks
     std::function<void(std::vector<Event> &)> run;
 };
 

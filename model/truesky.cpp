@@ -191,7 +191,7 @@ Vector FromPosition(const Position &p)
     return {{p[0], p[1], p[2]}};
 }
 
-// The theories' own places.
+// The ephemeris' own places.
 class EphemerisItself final : public Places {
 public:
     Position Heliocentric(Body planet, double tt) const override

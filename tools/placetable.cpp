@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Heliodial developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how far the place table's heliocentric places (model/
-// placetable.h) stray from the theories' own, century by century from 1600
+// placetable.h) stray from the ephemeris' own, century by century from 1600
 // to 9999, and what that does to a geocentric direction: the figures
 // behind PlaceTable's grid spacings. For each planet and the Earth it
 // prints the largest distance in au over random instants, and the angle it
