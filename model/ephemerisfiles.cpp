@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <limits>
 
 namespace ephemeris {
 
@@ -34,7 +35,7 @@ Source Asked(Body body, double tt)
     char error[AS_MAXCH] = "";
     const int32 flags = SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_TRUEPOS | SEFLG_XYZ |
                         (body == Body::Moon ? 0 : SEFLG_HELCTR);
-    const int32 got = swe_calc(tt, LibraryBody(body), flags, place, error);
+    const int32 got = Calc(tt, body, flags, place, error);
     if (got < 0)
         return Source::None;
     return (got & SEFLG_SWIEPH) ? Source::De431 : Source::Analytic;
@@ -78,6 +79,65 @@ const Table &Sources()
     return table;
 }
 
+// The files hold 600 years each, from 1 January 0 h of 1200, 1800, 2400 and
+// so on; the planets' file of a block is sepl, the Moon's semo.
+int FileBlock(double tt)
+{
+    int year = 0, month = 0, day = 0;
+    double hour = 0;
+    swe_revjul(tt, SE_GREG_CAL, &year, &month, &day, &hour);
+    return year >= 0 ? year / FileYears : -((-year + FileYears - 1) / FileYears);
+}
+
+double MiddleOf(int block)
+{
+    return NewYear(block * FileYears + FileYears / 2);
+}
+
+// The library's two files a place may be read from: the planets' (which
+// gives the Sun's and the Earth-Moon barycentre's places too) and the Moon's,
+// each with a body it serves.
+struct PlaceFile {
+    int number;
+    int libraryBody;
+};
+constexpr std::array<PlaceFile, 2> PlaceFiles{{{0, SE_MERCURY}, {1, SE_MOON}}};
+
+// Neighbouring files overlap by up to three months about each block's
+// 1 January, and the library reads an instant from whichever open file
+// covers it, and from whatever stretch of coefficients it last read for the
+// body while that stretch covers it, even from a file since closed. So that
+// an instant's place is always read from its own block's file:
+// - when a thread moves to another block, the library starts afresh, every
+//   file closed and every stretch forgotten (as the folder is set again);
+// - within the block, a file of the neighbouring block that is open and
+//   covers the instant (the Moon's of 1800-2399, say, which the library
+//   opens for itself) is closed by asking, in the middle of the block, for
+//   a body it serves, which opens the block's own file in its place.
+void UseOwnFiles(double tt)
+{
+    constexpr int NoBlock = std::numeric_limits<int>::min();
+    thread_local int threadBlock = NoBlock;
+    const int block = FileBlock(tt);
+    if (block != threadBlock) {
+        if (threadBlock != NoBlock)
+            swe_set_ephe_path(Folder().c_str());
+        threadBlock = block;
+    }
+    for (const PlaceFile &file : PlaceFiles) {
+        double start = 0, end = 0;
+        int de = 0;
+        if (!swe_get_current_file_data(file.number, &start, &end, &de))
+            continue;
+        if (tt < start || tt > end || FileBlock((start + end) / 2) == block)
+            continue;
+        double place[6];
+        char error[AS_MAXCH];
+        swe_calc(MiddleOf(block), file.libraryBody, SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_XYZ, place,
+                 error);
+    }
+}
+
 } // namespace
 
 const std::string &Folder()
@@ -110,6 +170,13 @@ int LibraryBody(Body body)
         SE_SATURN,  SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_MOON,
     };
     return Numbers[static_cast<std::size_t>(body)];
+}
+
+int Calc(double tt, Body body, int flags, double place[6], char *error)
+{
+    PrepareThread();
+    UseOwnFiles(tt);
+    return swe_calc(tt, LibraryBody(body), flags, place, error);
 }
 
 Source SourceFor(Body body, int year)

@@ -31,6 +31,15 @@ void PrepareThread();
 // The library's number for a body; the Earth's is the Earth itself.
 int LibraryBody(Body body);
 
+// The library's swe_calc at an instant of terrestrial time, read from the
+// file that is the instant's own. Neighbouring files overlap by up to three
+// months, and the library keeps using whichever it has open while that one
+// still covers the instant: the same instant would then give places a few
+// tens of metres apart depending on what the thread asked before, and a
+// search split across threads would not list the same events twice. Every
+// place the program takes from the library goes through here.
+int Calc(double tt, Body body, int flags, double place[6], char *error);
+
 enum class Source {
     De431,    // JPL's DE431, from a file
     Analytic, // Moshier's theory: about an arc second, the Moon a few

@@ -134,13 +134,12 @@ Matrix EclipticOfDate(double tt)
 // zeros pass for one.
 Vector FromEphemeris(Body body, double tt, bool heliocentric)
 {
-    ephemeris::PrepareThread();
     double place[6] = {};
     char error[AS_MAXCH] = "";
     const int32 flags = SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_ICRS | SEFLG_EQUATORIAL | SEFLG_XYZ |
                         SEFLG_TRUEPOS | SEFLG_NOABERR | SEFLG_NOGDEFL |
                         (heliocentric ? SEFLG_HELCTR : 0);
-    if (swe_calc(tt, ephemeris::LibraryBody(body), flags, place, error) < 0) {
+    if (ephemeris::Calc(tt, body, flags, place, error) < 0) {
         const double nothing = std::numeric_limits<double>::quiet_NaN();
         return {{nothing, nothing, nothing}};
     }

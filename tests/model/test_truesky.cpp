@@ -7,6 +7,7 @@
 
 #include <QTest>
 #include <chrono>
+#include <thread>
 
 using namespace std::chrono;
 
@@ -38,6 +39,63 @@ private slots:
         for (int year = 1601; year <= 9999; year += 100)
             QCOMPARE(int(ephemeris::SourceForYear(year)), int(ephemeris::Source::De431));
         QCOMPARE(int(ephemeris::SourceForYear(9999)), int(ephemeris::Source::De431));
+    }
+
+    // The files of neighbouring 600-year blocks overlap by days to months
+    // about each 1 January of 1800, 2400, ... 9600, and a thread that has
+    // another file open, or the other block's coefficients in hand, must not
+    // read the instant from them: a place is the instant's own, whatever its
+    // thread asked before, or a search split across threads lists different
+    // events from one run to the next. Each instant is asked in a new
+    // thread, then in new threads that first asked a day on the other side
+    // of the boundary, or a year further into the instant's own block.
+    void aPlaceIsTheSameWhateverItsThreadAskedBefore()
+    {
+        const truesky::Places &places = truesky::EphemerisPlaces();
+        using Sky = std::array<truesky::Position, 10>;
+        const auto skyAt = [&](double tt) {
+            Sky sky;
+            for (std::size_t b = 0; b < 10; ++b) {
+                const auto body = static_cast<Body>(b);
+                sky[b] = body == Body::Moon ? places.Lunar(tt) : places.Heliocentric(body, tt);
+            }
+            return sky;
+        };
+        const auto inNewThread = [&](double before, double tt) {
+            Sky sky;
+            std::thread([&] {
+                if (before != 0)
+                    skyAt(before);
+                sky = skyAt(tt);
+            }).join();
+            return sky;
+        };
+        for (int boundary = 1800; boundary <= 9600; boundary += 600) {
+            const double newYear =
+                truesky::EpochJulianDay +
+                (sys_days{year{boundary} / January / 1} - sys_days{2002y / January / 1}).count();
+            // The Moon's files begin at least 2.2 days before their block,
+            // the planets' end at least 9.8 days after it.
+            for (const double tt : {newYear - 1, newYear + 5}) {
+                const bool after = tt > newYear;
+                const Sky alone = inNewThread(0, tt);
+                for (const double before :
+                     {after ? newYear - 1 : newYear + 1, after ? newYear + 365 : newYear - 365}) {
+                    const Sky then = inNewThread(before, tt);
+                    for (std::size_t b = 0; b < 10; ++b)
+                        for (std::size_t axis = 0; axis < 3; ++axis)
+                            QVERIFY2(alone[b][axis] == then[b][axis],
+                                     qPrintable(
+                                         QStringLiteral("%1, %2 days from 1 January %3, "
+                                                        "after %4 days: %5 au apart")
+                                             .arg(QString::fromUtf8(BodyName(static_cast<Body>(b))))
+                                             .arg(tt - newYear)
+                                             .arg(boundary)
+                                             .arg(before - newYear)
+                                             .arg(alone[b][axis] - then[b][axis])));
+                }
+            }
+        }
     }
 
     void theEpochIsTheJulianDayOfItsMidnight()
