@@ -335,6 +335,7 @@ private:
     Arrangement arrangement() const;
     void choosePointerTarget(QAction *item);
     void chooseTruePositions(bool truePositions);
+    bool trueSkyMissing(int year, const QString &instead);
     void loadPositionSource();
     std::optional<TrueFigures> trueStatsFigures(const TPlanet &planet);
     void buildMenus();

@@ -39,6 +39,9 @@ void TForm1::stepStatusDate(int days)
 void TForm1::Timer1Timer()
 {
     stepStatusDate(StepDays);
+    if (TruePositions && trueSkyMissing(options().DateTimePicker1->day().year(),
+                                        QStringLiteral("The classic model is shown instead.")))
+        return;
     bool failed = false;
     for (std::size_t i = 0; i < m_bodies.size(); ++i)
         failed = !UpdateBody(static_cast<Body>(i)) || failed;

@@ -4,9 +4,11 @@
 // constant speed from the epoch) or the true sky of a planetary theory.
 #include "app/mainwindow.h"
 
+#include "app/animationclock.h"
 #include "app/controlpanel.h"
 #include "app/platform.h"
 #include "model/catalogue.h"
+#include "model/ephemerisfiles.h"
 #include "model/truesky.h"
 #include "views/datepicker.h"
 
@@ -34,8 +36,27 @@ void TForm1::Classicmodel1Click()
 
 void TForm1::Truepositions1Click()
 {
-    if (!isMenuItemChecked(Truepositions1))
-        chooseTruePositions(true);
+    if (isMenuItemChecked(Truepositions1) ||
+        trueSkyMissing(options().DateTimePicker1->day().year(), {}))
+        return;
+    chooseTruePositions(true);
+}
+
+// Where the ephemeris files on this machine hold no place for the year, the
+// true sky is refused with the reason, and the animation stops there.
+bool TForm1::trueSkyMissing(int year, const QString &instead)
+{
+    if (ephemeris::SourceForYear(year) != ephemeris::Source::None)
+        return false;
+    if (Timer1->enabled())
+        options().Button1Click();
+    if (TruePositions)
+        chooseTruePositions(false);
+    QString text = QString::fromStdString(ephemeris::Caution(year, year));
+    if (!instead.isEmpty())
+        text += QLatin1Char(' ') + instead;
+    m_platform.messageBox(this, Platform::MessageKind::Error, text);
+    return true;
 }
 
 void TForm1::chooseTruePositions(bool truePositions)

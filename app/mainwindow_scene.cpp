@@ -48,6 +48,9 @@ void TForm1::RecomputeForDate()
     if (ClosingDown)
         return;
     const QDate day = options().DateTimePicker1->day();
+    if (TruePositions &&
+        trueSkyMissing(day.year(), QStringLiteral("The classic model is shown instead.")))
+        return;
     const QString shown = ShortDateText(day);
     setWindowTitle(QStringLiteral("Heliodial ") + shown);
     lblStatusDate->setText(shown);

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <exception>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,9 +19,31 @@ namespace {
 
 constexpr std::string_view Program = "heliodial-events";
 
+// The years a search reads: the next or the previous event may lie as far
+// as the calendar's end or start.
+skyevents::Search Searched(const eventscli::Options &options)
+{
+    skyevents::Search searched = options.search;
+    if (options.mode == eventscli::Mode::Next)
+        searched.to = skyevents::EndJulianDay;
+    if (options.mode == eventscli::Mode::Previous)
+        searched.from = skyevents::FirstJulianDay;
+    return searched;
+}
+
 int Run(const eventscli::Options &options)
 {
     using eventscli::Mode;
+    // Without ephemeris files for some of the years nothing is searched, and
+    // with only the analytic theory for them the user is told.
+    const skyevents::Search searched = Searched(options);
+    const std::string caution = skyevents::SourceCaution(searched);
+    if (!skyevents::HasPlaces(searched)) {
+        std::cerr << Program << ": " << caution << '\n';
+        return 1;
+    }
+    if (!caution.empty())
+        std::cerr << Program << ": warning: " << caution << '\n';
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     eventscli::EventWriter writer(std::cout, options.format, options.search, now);
     writer.begin();

@@ -340,14 +340,15 @@ void SkyEventsWindow::setRunning(bool running, const QString &what)
 
 bool SkyEventsWindow::refused(const skyevents::Search &search)
 {
-    const auto why = skyevents::Invalid(search);
-    if (why) {
-        m_app.platform().messageBox(
-            this, Platform::MessageKind::Error,
-            QStringLiteral("Nothing to search for: %1.")
-                .arg(QString::fromUtf8(why->data(), qsizetype(why->size()))));
-    }
-    return why.has_value();
+    QString why;
+    if (const auto invalid = skyevents::Invalid(search))
+        why = QStringLiteral("Nothing to search for: %1.")
+                  .arg(QString::fromUtf8(invalid->data(), qsizetype(invalid->size())));
+    else if (!skyevents::HasPlaces(search))
+        why = QString::fromStdString(skyevents::SourceCaution(search));
+    if (!why.isEmpty())
+        m_app.platform().messageBox(this, Platform::MessageKind::Error, why);
+    return !why.isEmpty();
 }
 
 void SkyEventsWindow::FindClick()

@@ -193,3 +193,39 @@ Source SourceForYear(int year)
 }
 
 } // namespace ephemeris
+
+namespace ephemeris {
+
+std::optional<Years> YearsFrom(Source source, int first, int last)
+{
+    std::optional<Years> found;
+    for (int year = first; year <= last; ++year) {
+        if (SourceForYear(year) != source)
+            continue;
+        if (!found)
+            found = Years{year, year};
+        found->last = year;
+    }
+    return found;
+}
+
+std::string Caution(int first, int last)
+{
+    const auto named = [](Years years) {
+        return years.first == years.last
+                   ? std::to_string(years.first)
+                   : std::to_string(years.first) + " to " + std::to_string(years.last);
+    };
+    const std::string missing = "The ephemeris files for ";
+    const std::string where = " are not in " + Folder() + ": ";
+    if (const std::optional<Years> none = YearsFrom(Source::None, first, last))
+        return missing + named(*none) + where + "there are no true places for " +
+               (none->first == none->last ? "that year." : "those years.");
+    if (const std::optional<Years> analytic = YearsFrom(Source::Analytic, first, last))
+        return missing + named(*analytic) + where +
+               "the true places come from an analytic theory, good to an arc second or so "
+               "instead of DE431's thousandth.";
+    return {};
+}
+
+} // namespace ephemeris

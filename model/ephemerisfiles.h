@@ -15,6 +15,7 @@
 
 #include "model/catalogue.h"
 
+#include <optional>
 #include <string>
 
 namespace ephemeris {
@@ -52,5 +53,18 @@ Source SourceFor(Body body, int year);
 
 // A century's lowest source over all bodies, as the year's.
 Source SourceForYear(int year);
+
+// The first and the last of the years first to last whose lowest source is
+// `source`, when there are any.
+struct Years {
+    int first;
+    int last;
+};
+std::optional<Years> YearsFrom(Source source, int first, int last);
+
+// What the files on this machine leave of the years first to last, as a
+// sentence for the user: that some have no true places, or else that some
+// take them from the analytic theory; empty when DE431 holds them all.
+std::string Caution(int first, int last);
 
 } // namespace ephemeris

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/skyevents.h"
 
-#include "model/deltat.h"
-
 #include "model/brent.h"
 #include "model/dailymotion.h"
+#include "model/deltat.h"
+#include "model/ephemerisfiles.h"
 #include "model/eventsky.h"
 #include "model/placetable.h"
 #include "model/reliableyears.h"
@@ -891,9 +891,30 @@ std::optional<std::string_view> Invalid(const Search &search)
     return std::nullopt;
 }
 
+namespace {
+
+std::pair<int, int> YearsOf(const Search &search)
+{
+    return {CalendarYear(search.from), CalendarYear(std::max(search.from, search.to - 1e-6))};
+}
+
+} // namespace
+
+std::string SourceCaution(const Search &search)
+{
+    const auto [first, last] = YearsOf(search);
+    return ephemeris::Caution(first, last);
+}
+
+bool HasPlaces(const Search &search)
+{
+    const auto [first, last] = YearsOf(search);
+    return !ephemeris::YearsFrom(ephemeris::Source::None, first, last);
+}
+
 Status StreamEvents(const Search &search, Progress *progress, const Sink &sink)
 {
-    if (Invalid(search))
+    if (Invalid(search) || !HasPlaces(search))
         return Status::Invalid;
     PlaceTable places;
     // As many stretches at once as there are cores, handed over in order.
@@ -944,7 +965,7 @@ Found NextEvent(const Search &search, Progress *progress)
 {
     Search bounded = search;
     bounded.to = EndJulianDay;
-    if (Invalid(bounded))
+    if (Invalid(bounded) || !HasPlaces(bounded))
         return {{}, Status::Invalid};
     PlaceTable places;
     for (double start = search.from, length = 32; start < EndJulianDay;
@@ -966,7 +987,7 @@ Found PreviousEvent(const Search &search, Progress *progress)
 {
     Search bounded = search;
     bounded.from = FirstJulianDay;
-    if (Invalid(bounded))
+    if (Invalid(bounded) || !HasPlaces(bounded))
         return {{}, Status::Invalid};
     PlaceTable places;
     for (double end = search.to, length = 32; end > FirstJulianDay;

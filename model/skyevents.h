@@ -32,6 +32,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -131,6 +132,15 @@ struct Search {
 // reversed or outside the calendar, the limit is out of bounds, no kind is
 // chosen, a gathering has fewer than three bodies, or the Earth is chosen.
 std::optional<std::string_view> Invalid(const Search &search);
+
+// What the ephemeris files on this machine leave of the years from
+// `search.from` to `search.to` (ephemeris::Caution): empty when DE431 holds
+// them all.
+std::string SourceCaution(const Search &search);
+
+// Whether every one of those years has true places. A search over years
+// without them is refused as invalid, never answered with nothing.
+bool HasPlaces(const Search &search);
 
 enum class Status { Complete, Cancelled, Invalid };
 

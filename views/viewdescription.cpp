@@ -7,36 +7,9 @@
 
 #include <QStringList>
 
-namespace {
-
-// What the ephemeris files on this machine leave of a year, or nothing when
-// they hold it whole.
-QString SourceCaution(int year)
-{
-    const QString folder = QString::fromStdString(ephemeris::Folder());
-    switch (ephemeris::SourceForYear(year)) {
-    case ephemeris::Source::De431:
-        return {};
-    case ephemeris::Source::Analytic:
-        return QStringLiteral("The ephemeris files for %1 are not in %2: the true places come "
-                              "from an analytic theory, good to an arc second or so instead of "
-                              "DE431's thousandth.")
-            .arg(year)
-            .arg(folder);
-    case ephemeris::Source::None:
-        break;
-    }
-    return QStringLiteral("The ephemeris files for %1 are not in %2: there are no true places "
-                          "for that year.")
-        .arg(year)
-        .arg(folder);
-}
-
-} // namespace
-
 QString TrustCaution(int year)
 {
-    const QString source = SourceCaution(year);
+    const QString source = QString::fromStdString(ephemeris::Caution(year, year));
     const std::vector<Body> beyond = truesky::BodiesBeyondTheirYears(year);
     if (beyond.empty())
         return source;

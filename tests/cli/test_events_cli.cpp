@@ -5,9 +5,11 @@
 #include "cli/eventsformat.h"
 #include "cli/eventsoptions.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <locale>
@@ -116,9 +118,15 @@ struct Run {
     QString out, err;
 };
 
-Run Program(const QStringList &arguments, const QString &outputFile = {})
+Run Program(const QStringList &arguments, const QString &outputFile = {},
+            const QString &ephemerisFolder = {})
 {
     QProcess process;
+    if (!ephemerisFolder.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HELIODIAL_EPHEMERIS"), ephemerisFolder);
+        process.setProcessEnvironment(environment);
+    }
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(HELIODIAL_EVENTS), arguments);
@@ -615,6 +623,45 @@ private slots:
         const Run run = Program({"--from", "2020-12-01", "--to", "2021-01-01"}, "/dev/full");
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith("heliodial-events: "), qPrintable(run.err));
+    }
+
+    // With the files of 1800-2399 alone: the years of the library's analytic
+    // theory are searched with a warning, years without places not at all.
+    void programSaysWhatTheEphemerisFilesLack()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const char *name : {"sepl_18.se1", "semo_18.se1"})
+            QVERIFY(QFile::link(QStringLiteral("/usr/share/libswe/ephe/") + QLatin1String(name),
+                                folder.filePath(QLatin1String(name))));
+
+        const Run whole =
+            Program({"--from", "2020-12-01", "--to", "2021-01-01"}, {}, folder.path());
+        QCOMPARE(whole.exitCode, 0);
+        QCOMPARE(whole.err, QString());
+
+        const Run analytic =
+            Program({"--from", "2500-01-01", "--to", "2500-03-01"}, {}, folder.path());
+        QCOMPARE(analytic.exitCode, 0);
+        QCOMPARE(analytic.err, QStringLiteral("heliodial-events: warning: The ephemeris files for "
+                                              "2500 are not in %1: the true places come from an "
+                                              "analytic theory, good to an arc second or so "
+                                              "instead of DE431's thousandth.\n")
+                                   .arg(folder.path()));
+        QVERIFY(analytic.out.count(QLatin1Char('\n')) > 4); // the header and the phases
+
+        const QString none = QStringLiteral("heliodial-events: The ephemeris files for %1 are not "
+                                            "in %2: there are no true places for %3.\n");
+        const Run missing =
+            Program({"--from", "7000-01-01", "--to", "7002-01-01"}, {}, folder.path());
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.err, none.arg("7000 to 7001", folder.path(), "those years"));
+        QCOMPARE(missing.out, QString());
+        // The next event may lie as far as the calendar's end.
+        const Run next =
+            Program({"--from", "2026-01-01", "--next", "full-moon"}, {}, folder.path());
+        QCOMPARE(next.exitCode, 1);
+        QCOMPARE(next.err, none.arg("3000 to 9999", folder.path(), "those years"));
     }
 };
 

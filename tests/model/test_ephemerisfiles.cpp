@@ -4,6 +4,7 @@
 // years lost precision, which have nothing, and that nothing is never zeros.
 #include "model/ephemerisfiles.h"
 #include "model/reliableyears.h"
+#include "model/skyevents.h"
 #include "model/truesky.h"
 #include "views/viewdescription.h"
 
@@ -113,6 +114,40 @@ private slots:
         QVERIFY2(none.contains(QStringLiteral("there are no true places for that year.")),
                  qPrintable(none));
         QVERIFY(none.contains(QStringLiteral("not good to a tenth of a degree")));
+    }
+
+    // A span of years is named by its first and last year of each kind, and
+    // a search over years without places is refused, never answered with
+    // nothing found.
+    void searchesOverMissingYearsAreRefused()
+    {
+        const QString folder = m_folder.path();
+        QCOMPARE(QString::fromStdString(ephemeris::Caution(2000, 2399)), QString());
+        QCOMPARE(QString::fromStdString(ephemeris::Caution(2390, 2410)),
+                 QStringLiteral("The ephemeris files for 2400 to 2410 are not in %1: the true "
+                                "places come from an analytic theory, good to an arc second or "
+                                "so instead of DE431's thousandth.")
+                     .arg(folder));
+        // Missing places outweigh approximate ones.
+        QCOMPARE(QString::fromStdString(ephemeris::Caution(2990, 3009)),
+                 QStringLiteral("The ephemeris files for 3000 to 3009 are not in %1: there are "
+                                "no true places for those years.")
+                     .arg(folder));
+
+        skyevents::Search search;
+        search.from = NewYear(2990);
+        search.to = NewYear(3000);
+        QVERIFY(skyevents::HasPlaces(search));
+        // The end is not searched: 3000 is not among the years.
+        QVERIFY(QString::fromStdString(skyevents::SourceCaution(search)).contains("2990 to 2999"));
+        search.to = NewYear(3000) + 1;
+        QVERIFY(!skyevents::HasPlaces(search));
+        const skyevents::Found found = skyevents::FindEvents(search);
+        QCOMPARE(int(found.status), int(skyevents::Status::Invalid));
+        QVERIFY(found.events.empty());
+        skyevents::Search ahead;
+        ahead.from = NewYear(2026);
+        QCOMPARE(int(skyevents::NextEvent(ahead).status), int(skyevents::Status::Invalid));
     }
 };
 
