@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -86,7 +87,7 @@ int FileBlock(double tt)
     int year = 0, month = 0, day = 0;
     double hour = 0;
     swe_revjul(tt, SE_GREG_CAL, &year, &month, &day, &hour);
-    return year >= 0 ? year / FileYears : -((-year + FileYears - 1) / FileYears);
+    return static_cast<int>(std::floor(year / static_cast<double>(FileYears)));
 }
 
 double MiddleOf(int block)
@@ -175,7 +176,10 @@ int LibraryBody(Body body)
 int Calc(double tt, Body body, int flags, double place[6], char *error)
 {
     PrepareThread();
-    UseOwnFiles(tt);
+    // An instant that is not a number (a missing place carried into its
+    // light time) belongs to no file, and the library answers nothing.
+    if (std::isfinite(tt))
+        UseOwnFiles(tt);
     return swe_calc(tt, LibraryBody(body), flags, place, error);
 }
 
