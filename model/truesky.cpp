@@ -355,6 +355,15 @@ Place ApparentPlace(Body body, Instant when)
                     ObserverAt(when.tt, Nutation::Included, EphemerisPlaces()));
 }
 
+Equatorial AstrometricPlace(Body body, Instant when)
+{
+    const Observer observer = ObserverAt(when.tt, Nutation::LeftOut, EphemerisPlaces());
+    const Vector seen = Rotated(EquatorialOfJ2000(), Astrometric(TargetOf(body), body, when.tt,
+                                                                 observer, EphemerisPlaces()));
+    const auto [ra, dec] = Spherical(seen);
+    return {ra, dec};
+}
+
 Place ApparentSun(Instant when)
 {
     return Apparent(Target::Sun, Body::Earth, when.tt,

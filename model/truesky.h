@@ -64,6 +64,17 @@ struct Place {
 };
 // Every body but the Earth.
 Place ApparentPlace(Body body, Instant when);
+
+// An astrometric geocentric place, as JPL's tables and the almanacs' give
+// it: the body where the light that reaches the Earth's centre at the
+// instant left it, on the ICRS's axes, with neither aberration nor the
+// Sun's deflection of the light, so that no model of precession enters it.
+// The Sun's for Body::Earth.
+struct Equatorial {
+    double rightAscension; // degrees
+    double declination;
+};
+Equatorial AstrometricPlace(Body body, Instant when);
 Place ApparentSun(Instant when);
 // Every body's at once, by Body, the Sun's in the Earth's place: the
 // Earth's motion and the rotation to the date are worked out once.
