@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -120,6 +121,30 @@ void OneCentury(benchmark::State &state)
     state.counters["events"] = static_cast<double>(events);
 }
 BENCHMARK(OneCentury)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3);
+
+// How soon a cancel is heard: the whole calendar searched on another thread
+// and cancelled at several moments of its first second, the time from the
+// cancel to the search's return. The slowest of them is the figure.
+void CancelHeard(benchmark::State &state)
+{
+    const Search search = Everything(1601, 10000);
+    double slowest = 0;
+    for (auto _ : state) {
+        for (const int waitMs : {10, 100, 250, 600, 900}) {
+            Progress progress;
+            Clock::time_point cancelled;
+            std::thread searching([&] { FindEvents(search, &progress); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+            cancelled = Clock::now();
+            progress.cancel = true;
+            searching.join();
+            const std::chrono::duration<double, std::milli> heard = Clock::now() - cancelled;
+            slowest = std::max(slowest, heard.count());
+        }
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(CancelHeard)->Unit(benchmark::kSecond)->Iterations(1);
 
 // Gatherings of Mercury, Venus, Mars, Jupiter and Saturn within 10°, 1601 to
 // 2600.

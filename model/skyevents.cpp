@@ -9,6 +9,7 @@
 #include "model/eventsky.h"
 #include "model/placetable.h"
 #include "model/reliableyears.h"
+#include "model/workerpool.h"
 
 #include <algorithm>
 #include <chrono>
@@ -746,22 +747,10 @@ std::vector<Task> TasksOf(const Search &search, double from, double to, const Pr
 
 // Runs the tasks on as many threads as there are cores, each task's events
 // in its own list.
-std::vector<std::vector<Event>> Run(const std::vector<Task> &tasks)
+std::vector<std::vector<Event>> Run(const std::vector<Task> &tasks, WorkerPool &workers)
 {
     std::vector<std::vector<Event>> results(tasks.size());
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < tasks.size(); i = next++)
-            tasks[i].run(results[i]);
-    };
-    const std::size_t threads =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), tasks.size());
-    std::vector<std::thread> helpers;
-    for (std::size_t i = 1; i < threads; ++i)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread &helper : helpers)
-        helper.join();
+    workers.forEach(tasks.size(), [&](std::size_t i) { tasks[i].run(results[i]); });
     return results;
 }
 
@@ -795,7 +784,7 @@ std::vector<Event> Merged(std::vector<std::vector<Event>>::iterator first,
 std::vector<std::vector<Event>> FindInStretches(const Search &search,
                                                 const std::vector<std::pair<double, double>> &spans,
                                                 const Progress *progress, PlaceTable &places,
-                                                bool &cancelled)
+                                                WorkerPool &workers, bool &cancelled)
 {
     // The table's nodes far from these stretches are not wanted again.
     places.forget(truesky::AtUniversalTime(spans.front().first - TableReach).tt,
@@ -808,7 +797,7 @@ std::vector<std::vector<Event>> FindInStretches(const Search &search,
                      std::make_move_iterator(some.end()));
         ends.push_back(tasks.size());
     }
-    std::vector<std::vector<Event>> results = Run(tasks);
+    std::vector<std::vector<Event>> results = Run(tasks, workers);
     if (progress && progress->cancel.load()) {
         cancelled = true;
         return {};
@@ -825,10 +814,11 @@ std::vector<std::vector<Event>> FindInStretches(const Search &search,
 }
 
 std::vector<Event> FindInStretch(const Search &search, double from, double to,
-                                 const Progress *progress, PlaceTable &places, bool &cancelled)
+                                 const Progress *progress, PlaceTable &places, WorkerPool &workers,
+                                 bool &cancelled)
 {
     std::vector<std::vector<Event>> found =
-        FindInStretches(search, {{from, to}}, progress, places, cancelled);
+        FindInStretches(search, {{from, to}}, progress, places, workers, cancelled);
     return found.empty() ? std::vector<Event>{} : std::move(found.front());
 }
 
@@ -917,6 +907,7 @@ Status StreamEvents(const Search &search, Progress *progress, const Sink &sink)
     if (Invalid(search) || !HasPlaces(search))
         return Status::Invalid;
     PlaceTable places;
+    WorkerPool workers;
     // As many stretches at once as there are cores, handed over in order.
     const std::size_t together = std::max(1u, std::thread::hardware_concurrency());
     for (double start = search.from; start < search.to;) {
@@ -925,7 +916,7 @@ Status StreamEvents(const Search &search, Progress *progress, const Sink &sink)
             spans.emplace_back(start, std::min(start + StretchDays, search.to));
         bool cancelled = false;
         const std::vector<std::vector<Event>> batches =
-            FindInStretches(search, spans, progress, places, cancelled);
+            FindInStretches(search, spans, progress, places, workers, cancelled);
         if (cancelled)
             return Status::Cancelled;
         for (std::size_t i = 0; i < batches.size(); ++i) {
@@ -968,11 +959,13 @@ Found NextEvent(const Search &search, Progress *progress)
     if (Invalid(bounded) || !HasPlaces(bounded))
         return {{}, Status::Invalid};
     PlaceTable places;
+    WorkerPool workers;
     for (double start = search.from, length = 32; start < EndJulianDay;
          start += length, length = NextStretch(length)) {
         const double end = std::min(start + length, EndJulianDay);
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, places, cancelled);
+        std::vector<Event> batch =
+            FindInStretch(bounded, start, end, progress, places, workers, cancelled);
         if (cancelled)
             return {{}, Status::Cancelled};
         if (progress)
@@ -990,11 +983,13 @@ Found PreviousEvent(const Search &search, Progress *progress)
     if (Invalid(bounded) || !HasPlaces(bounded))
         return {{}, Status::Invalid};
     PlaceTable places;
+    WorkerPool workers;
     for (double end = search.to, length = 32; end > FirstJulianDay;
          end -= length, length = NextStretch(length)) {
         const double start = std::max(end - length, FirstJulianDay);
         bool cancelled = false;
-        std::vector<Event> batch = FindInStretch(bounded, start, end, progress, places, cancelled);
+        std::vector<Event> batch =
+            FindInStretch(bounded, start, end, progress, places, workers, cancelled);
         if (cancelled)
             return {{}, Status::Cancelled};
         if (progress)
