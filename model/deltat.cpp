@@ -131,6 +131,10 @@ constexpr double Fade = 100;
 template <typename Model> double Joined(Model model, double y, double edge, double observedAtEdge)
 {
     const double weight = std::max(0.0, 1 - std::fabs(y - edge) / Fade);
+    // Beyond the century of the fade the model stands alone, and is asked
+    // once.
+    if (weight == 0)
+        return model(y);
     return model(y) + (observedAtEdge - model(edge)) * weight;
 }
 
