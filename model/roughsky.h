@@ -10,7 +10,7 @@
 //   elements and their rates for 3000 BC to 3000 AD ("Keplerian Elements
 //   for Approximate Positions of the Major Planets", JPL), with the extra
 //   terms of the mean anomaly for Jupiter to Pluto, on the ecliptic and
-//   equinox of J2000;
+//   equinox of J2000, their mean longitudes corrected beyond 3000;
 // - the Moon: the abridged ELP 2000-82 of Meeus, "Astronomical Algorithms"
 //   (2nd ed.), chapter 47, on the mean ecliptic and equinox of the date;
 // - the Earth: the barycentre less the Moon's share of their distance.
@@ -23,9 +23,10 @@
 // by tools/roughsky.cpp. In 2000-2099 the bound is 0.0052° for the Moon,
 // 0.022° to 0.058° for the Sun, Mercury and Venus, and 0.067° (Pluto) to
 // 0.48° (Saturn) for the rest. It grows away from 2000, fastest beyond
-// 3000, past the span the elements were fitted to: in 9900-9999 it is 1.7°
-// to 10° for Venus to Neptune, and 150° for Pluto, whose elements drift
-// furthest.
+// 3000, past the span the elements were fitted to, where the planets' mean
+// longitudes are corrected to DE431 (tools/roughfit.cpp): in 9900-9999 it
+// is 0.088° for Neptune, 0.49° for Uranus, 1.1° for Pluto, and 1.5° to
+// 1.9° for Venus, Mars, Jupiter and Saturn.
 //
 // Plain C++, no shared state: callable from any thread.
 
@@ -51,6 +52,11 @@ void Directions(std::uint16_t bodies, double tt, std::array<Direction, 10> &out)
 // the Earth's taken from the barycentre's with the Moon's place below.
 // Body::Mercury to Body::Pluto, the Earth included.
 std::array<double, 3> Heliocentric(Body planet, double tt);
+
+// The correction to a planet's mean longitude that carries its elements
+// past 3000, degrees, at a Julian epoch of terrestrial time; 0 before 3000.
+// Body::Mercury to Body::Pluto, the Earth's for the barycentre.
+double LongitudeCorrection(Body planet, double epoch);
 
 // The largest angle, degrees, between Directions() and the true sky's
 // apparent direction for this body (the Sun for Body::Earth) in the

@@ -26,6 +26,9 @@ constexpr double LimitSlack = 0.001;
 // Julian days of 1 January 1700 and 2500.
 constexpr double Earliest = 2341972.5;
 constexpr double Latest = 2634166.5;
+// And of 1 January 3000 and 9999.
+constexpr double FarEarliest = 2816787.5;
+constexpr double FarLatest = 5373119.5;
 
 struct Case {
     Kind kind;
@@ -384,6 +387,54 @@ private slots:
         cases.push_back({Kind::Conjunction,
                          static_cast<Bodies>(BodyBit(Body::Saturn) | BodyBit(Body::Uranus)), 3,
                          2364540.5, 2364580.5});
+
+        // Far from 2000, where the planets' elements are carried past the
+        // span they were fitted to: every planet's conjunctions with the Sun
+        // and oppositions, and slow pairs, from 3000 to 9999. Pluto's rough
+        // place once strayed there by up to 150°, and a refinement that
+        // began that far from the event lost a third of its oppositions
+        // after 5400 and all of them after 6700.
+        std::uniform_real_distribution<double> far(FarEarliest, FarLatest - 900);
+        for (int i = 0; i < 24; ++i) {
+            const Body planet = i < 8 ? Body::Pluto : pick(planets);
+            const bool outer = planet != Body::Mercury && planet != Body::Venus;
+            const Kind kind = outer && i % 2 ? Kind::Opposition : Kind::ConjunctionWithSun;
+            const double target = kind == Kind::Opposition ? 180 : 0;
+            const double from =
+                FirstDay(far(random), {planet}, 800,
+                         [&](auto &before, auto &now, double sun) {
+                             const double a = Apart(before[0] - sun, target),
+                                          b = Apart(now[0] - sun, target);
+                             return std::fabs(a) < 10 && std::fabs(b) < 10 && (a < 0) != (b < 0);
+                         }) -
+                5;
+            cases.push_back({kind, BodyBit(planet), 5, from, from + 10});
+        }
+        for (int i = 0; i < 6; ++i) {
+            const Body a = pick({Body::Jupiter, Body::Saturn, Body::Uranus});
+            const Body b = pick({Body::Neptune, Body::Pluto});
+            const double within = limit(random);
+            const double from = FirstDay(far(random), {a, b}, 8000, [&](auto &, auto &now, double) {
+                return std::fabs(Apart(now[0], now[1])) < within + 0.5;
+            });
+            cases.push_back({Kind::Conjunction, static_cast<Bodies>(BodyBit(a) | BodyBit(b)),
+                             within, from, from + 20});
+        }
+
+        // And whole decades of Pluto's, searched year by year as the
+        // program searches, where an event refined from a rough place far
+        // from it was lost.
+        for (const double decade : {7000.0, 9000.0}) {
+            const double from = FarEarliest + (decade - 3000) * 365.2425;
+            for (const Kind kind : {Kind::Opposition, Kind::ConjunctionWithSun})
+                cases.push_back({kind, BodyBit(Body::Pluto), 5, from, from + 3652});
+        }
+        // The Moon's conjunctions with Uranus over three years of the 96th
+        // century, when Uranus's rough place strayed by 10°.
+        const double uranus = FarEarliest + 6500 * 365.2425;
+        cases.push_back({Kind::Conjunction,
+                         static_cast<Bodies>(BodyBit(Body::Moon) | BodyBit(Body::Uranus)), 5,
+                         uranus, uranus + 1096});
 
         int events = 0;
         for (const Case &c : cases) {
