@@ -97,7 +97,7 @@ double EccentricAnomaly(double meanAnomaly, double e)
 }
 
 // Beyond 3000 the elements are carried past the span they were fitted to,
-// and the planets drift from them along their orbits: Pluto by 80° in
+// and the planets drift from them along their orbits: Pluto by 70° in
 // 9999, where the T² term of its mean anomaly has grown far beyond its
 // span. The corrections to the mean longitudes below, degrees, at the start
 // of each century from 3000 to 10000 (Julian epochs of terrestrial time),
