@@ -108,8 +108,11 @@ SkyEventsWindow::SkyEventsWindow(Heliodial &app)
     Events->verticalHeader()->setDefaultSectionSize(Events->fontMetrics().height() + 6);
     const int em = Events->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     const int widths[SkyEventsModel::ColumnCount] = {11, 11, 15, 14, 7, 8, 0};
+    // Never narrower than the column's title beside the sort arrow.
     for (int column = 0; column + 1 < SkyEventsModel::ColumnCount; ++column)
-        Events->setColumnWidth(column, widths[column] * em);
+        Events->setColumnWidth(
+            column,
+            std::max(widths[column] * em, Events->horizontalHeader()->sectionSizeHint(column)));
     Events->installEventFilter(this);
     layout()->addWidget(Events);
     static_cast<QVBoxLayout *>(layout())->setStretchFactor(Events, 1);
@@ -236,6 +239,10 @@ void SkyEventsWindow::buildInputs()
     connect(CsvButton, &QPushButton::clicked, this, &SkyEventsWindow::CsvClick);
     connect(IcsButton, &QPushButton::clicked, this, &SkyEventsWindow::IcsClick);
     connect(CopyButton, &QPushButton::clicked, this, &SkyEventsWindow::CopyClick);
+    for (const auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_model, changed, this, &SkyEventsWindow::offerExport);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SkyEventsWindow::offerExport);
+    offerExport();
     for (QCheckBox *box : BodyBoxes)
         connect(box, &QCheckBox::toggled, this, &SkyEventsWindow::rememberTicks);
     for (QCheckBox *box : this->KindBoxes)
@@ -423,6 +430,13 @@ std::vector<skyevents::Event> SkyEventsWindow::shownEvents() const
         shown.push_back(m_model->eventAt(m_sorted->mapToSource(index).row()));
     }
     return shown;
+}
+
+void SkyEventsWindow::offerExport()
+{
+    const bool any = m_model->rowCount() > 0;
+    CsvButton->setEnabled(any);
+    IcsButton->setEnabled(any);
 }
 
 void SkyEventsWindow::CsvClick()

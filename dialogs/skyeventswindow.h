@@ -89,6 +89,8 @@ private:
     // The events as the table shows them, sorted and filtered.
     std::vector<skyevents::Event> shownEvents() const;
     void exportTo(bool calendar);
+    // Export is offered only while the list holds events.
+    void offerExport();
 
     Heliodial &m_app;
     SkyEventsModel *m_model;

@@ -409,6 +409,29 @@ private slots:
 
     // The CSV reads back into the rows shown; the calendar keeps RFC 5545's
     // rules; a failed write says so and leaves nothing behind.
+    // Export is offered only while the list holds events: not on opening,
+    // after a search that found some, not again after one that found none.
+    // Every column is at least as wide as its title beside the sort arrow.
+    void exportFollowsTheListAndTitlesFit()
+    {
+        SkyEventsWindow &w = open();
+        QVERIFY(!w.CsvButton->isEnabled() && !w.IcsButton->isEnabled());
+        findGreatConjunction(w);
+        QVERIFY(w.CsvButton->isEnabled() && w.IcsButton->isEnabled());
+        typeDate(w.FromDate, "20210601");
+        typeDate(w.ToDate, "20210701");
+        QVERIFY(findAll(w));
+        QCOMPARE(w.Events->model()->rowCount(), 0);
+        QVERIFY(!w.CsvButton->isEnabled() && !w.IcsButton->isEnabled());
+        user::Click(w.CsvButton);
+        QVERIFY(platform->messages.isEmpty());
+
+        const QHeaderView *header = w.Events->horizontalHeader();
+        for (int column = 0; column + 1 < header->count(); ++column)
+            QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column),
+                     qPrintable(w.Events->model()->headerData(column, Qt::Horizontal).toString()));
+    }
+
     void exportsAndCopy()
     {
         SkyEventsWindow &w = open();
