@@ -196,18 +196,14 @@ Source SourceForYear(int year)
     return worst;
 }
 
-} // namespace ephemeris
-
-namespace ephemeris {
-
-std::optional<Years> YearsFrom(Source source, int first, int last)
+std::optional<truesky::YearSpan> YearsFrom(Source source, int first, int last)
 {
-    std::optional<Years> found;
+    std::optional<truesky::YearSpan> found;
     for (int year = first; year <= last; ++year) {
         if (SourceForYear(year) != source)
             continue;
         if (!found)
-            found = Years{year, year};
+            found = truesky::YearSpan{year, year};
         found->last = year;
     }
     return found;
@@ -215,17 +211,17 @@ std::optional<Years> YearsFrom(Source source, int first, int last)
 
 std::string Caution(int first, int last)
 {
-    const auto named = [](Years years) {
+    const auto named = [](truesky::YearSpan years) {
         return years.first == years.last
                    ? std::to_string(years.first)
                    : std::to_string(years.first) + " to " + std::to_string(years.last);
     };
     const std::string missing = "The ephemeris files for ";
     const std::string where = " are not in " + Folder() + ": ";
-    if (const std::optional<Years> none = YearsFrom(Source::None, first, last))
+    if (const std::optional<truesky::YearSpan> none = YearsFrom(Source::None, first, last))
         return missing + named(*none) + where + "there are no true places for " +
                (none->first == none->last ? "that year." : "those years.");
-    if (const std::optional<Years> analytic = YearsFrom(Source::Analytic, first, last))
+    if (const std::optional<truesky::YearSpan> analytic = YearsFrom(Source::Analytic, first, last))
         return missing + named(*analytic) + where +
                "the true places come from an analytic theory, good to an arc second or so "
                "instead of DE431's thousandth.";

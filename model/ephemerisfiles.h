@@ -14,6 +14,7 @@
 // thread that asks it anything first calls PrepareThread().
 
 #include "model/catalogue.h"
+#include "model/reliableyears.h"
 
 #include <optional>
 #include <string>
@@ -37,7 +38,8 @@ int LibraryBody(Body body);
 // months, and the library keeps using whichever it has open while that one
 // still covers the instant: the same instant would then give places a few
 // tens of metres apart depending on what the thread asked before, and a
-// search split across threads would not list the same events twice. Every
+// search split across threads would list different events from one run to
+// the next. Every
 // place the program takes from the library goes through here.
 int Calc(double tt, Body body, int flags, double place[6], char *error);
 
@@ -56,11 +58,7 @@ Source SourceForYear(int year);
 
 // The first and the last of the years first to last whose lowest source is
 // `source`, when there are any.
-struct Years {
-    int first;
-    int last;
-};
-std::optional<Years> YearsFrom(Source source, int first, int last);
+std::optional<truesky::YearSpan> YearsFrom(Source source, int first, int last);
 
 // What the files on this machine leave of the years first to last, as a
 // sentence for the user: that some have no true places, or else that some

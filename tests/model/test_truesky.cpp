@@ -72,8 +72,7 @@ private slots:
         };
         for (int boundary = 1800; boundary <= 9600; boundary += 600) {
             const double newYear =
-                truesky::EpochJulianDay +
-                (sys_days{year{boundary} / January / 1} - sys_days{2002y / January / 1}).count();
+                truesky::EpochJulianDay + DayOffset(year{boundary} / January / 1);
             // The Moon's files begin at least 2.2 days before their block,
             // the planets' end at least 9.8 days after it.
             for (const double tt : {newYear - 1, newYear + 5}) {
